@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "basis/Integer.h"
+#include "basis/Variant.h"
+#include "forms/HelpEngine.h"
+
+// Help: the owner window and the help file, shared by every control of the process.
+namespace ContextIDs {
+
+inline constexpr const char* kHelpFileName = "Delvaro.HLP";
+
+inline basis::Long FenetreAide = 0;
+// The component's help file setting: the bare declared name until a control locates it.
+inline std::string FichierAide = "DELVARO.HLP";
+
+// Keeps the window and locates the help file beside the control's library.
+void InitAide(const basis::Variant& fenetre);
+// Tells the help engine the file is no longer needed.
+void FermerAide(forms::HelpEngine& help);
+// Shows the contents of the help file.
+void AfficherSommaire(forms::HelpEngine& help);
+
+// The help file in a folder: the folder is given without a final separator unless it
+// is a root folder, which already ends with one.
+std::string CheminFichierAide(const std::string& dossier);
+// The folder of the file (shared library or program) that holds the control's code.
+std::string DossierBibliotheque();
+
+// Back to the start of a process, for tests and replays.
+void Reset();
+
+}  // namespace ContextIDs

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "dba/DatabaseConnection.h"
+
+namespace dba {
+
+// Opens connections: "sqlite:PATH" (the file is created when absent) or
+// "sqlite::memory:" (a private in-memory store).
+class DatabaseClient {
+ public:
+  std::shared_ptr<DatabaseConnection> Connect(const std::string& address);
+};
+
+}  // namespace dba

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "basis/Integer.h"
+#include "basis/Variant.h"
+
+namespace dba {
+
+class RecordBinding;
+
+// A record, a query request or a query result. It is kept parsed, so reading
+// element i is constant time: the control's search loops read row after row.
+//
+// Addressing: attribute, value and subvalue from 1; attribute 0 is the record's key;
+// an index of -1 (or 0 for a value or subvalue) means the whole attribute or value.
+// Reading past the end gives the empty text. Trailing empty attributes are not part of
+// the text form, so two records that hold the same elements have the same text.
+class DynamicArray {
+ public:
+  DynamicArray() = default;
+  // Parses a text made with the marks of Marks.h.
+  explicit DynamicArray(std::string_view text);
+  DynamicArray(std::string key, std::string_view text);
+
+  basis::Variant Extract(long attribute, long value = -1, long subvalue = -1) const;
+
+  // Sets an element, extending the array with empty elements as needed. Assigning a
+  // whole attribute or value parses the marks inside x. Replace(a, "") leaves the
+  // attribute empty, with no values. An attribute below 1 is an invalid call (5).
+  void Replace(long attribute, std::string_view x);
+  void Replace(long attribute, long value, std::string_view x);
+  void Replace(long attribute, long value, long subvalue, std::string_view x);
+  // A 16-bit integer is stored as its decimal text.
+  void Replace(long attribute, basis::Integer x);
+
+  // The number of attributes (0 for an empty array), or of values of one attribute
+  // (0 when it is empty).
+  long DCount() const;
+  long DCount(long attribute) const;
+
+  // The whole text, without the key.
+  std::string Text() const;
+  const std::string& Key() const { return key_; }
+
+  // Writes the record back under the file and key it was read from, losing nobody's
+  // work: attributes that only another writer changed since the read are kept, those
+  // only this record changed are written, and a clash on the same attribute, or a
+  // record deleted meanwhile, is refused (kWriteConflict) with nothing written.
+  // Afterwards the array holds, and remembers as read, what was written.
+  void DBWrite();
+
+  // Used by the record store when it hands out a record it read.
+  void Bind(std::shared_ptr<RecordBinding> binding);
+
+ private:
+  using Value = std::vector<std::string>;   // subvalues
+  using Attribute = std::vector<Value>;     // values
+
+  std::string key_;
+  std::vector<Attribute> attributes_;
+  std::shared_ptr<RecordBinding> binding_;
+};
+
+}  // namespace dba

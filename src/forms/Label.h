@@ -1,0 +1,18 @@
+#pragma once
+
+#include "forms/Widget.h"
+
+namespace forms {
+
+class Label : public Widget {
+ public:
+  Label(Surface& surface, std::string name, std::string caption = "");
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+
+ private:
+  std::string caption_;
+};
+
+}  // namespace forms

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "forms/WidgetKind.h"
+
+namespace forms {
+
+class Surface;
+
+// A headless widget. Property writes run no handler; only the operations documented
+// on each class run one. User actions enter through the User* methods: they do
+// nothing on a disabled or hidden widget, and whatever error escapes their handlers
+// is shown by the surface instead of reaching the caller.
+class Widget {
+ public:
+  // A widget registers itself with its surface; the surface keeps it in creation order.
+  Widget(Surface& surface, std::string name, WidgetKind kind);
+  virtual ~Widget() = default;
+  Widget(const Widget&) = delete;
+  Widget& operator=(const Widget&) = delete;
+
+  const std::string& Name() const { return name_; }
+  WidgetKind Kind() const { return kind_; }
+  Surface& Owner() const { return surface_; }
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+
+  // -1 when the widget takes no keyboard focus.
+  int TabIndex() const { return tabIndex_; }
+  void SetTabIndex(int index) { tabIndex_ = index; }
+  // 0 when the widget carries no help context.
+  int HelpContextID() const { return helpContextId_; }
+  void SetHelpContextID(int id) { helpContextId_ = id; }
+
+  // Gives the keyboard focus to the widget; a disabled or hidden widget keeps
+  // things as they are.
+  void SetFocus();
+  bool HasFocus() const;
+
+  bool AcceptsUser() const { return enabled_ && visible_; }
+
+ protected:
+  void NotifyChanged();
+  // Entry point of every user action; see the class comment.
+  void UserAction(const std::function<void()>& action);
+
+ private:
+  Surface& surface_;
+  std::string name_;
+  WidgetKind kind_;
+  bool enabled_ = true;
+  bool visible_ = true;
+  int tabIndex_ = -1;
+  int helpContextId_ = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace forms {
+
+enum class WidgetKind { Surface, Label, TextBox, ComboBox, ListBox, CommandButton, TabStrip, Menu };
+
+}  // namespace forms

@@ -1,0 +1,33 @@
+#include "ControlHarness.h"
+
+#include "control/ContextIDs.h"
+#include "control/Variables.h"
+
+ControlHarness::ControlHarness(TestStore& store, int accessLevel)
+    : store_(store), rights_(std::make_shared<rights::UserRights>()) {
+  Variables::Reset();
+  ContextIDs::Reset();
+  rights_->Grant(kScreenKey, accessLevel);
+}
+
+ControlHarness::~ControlHarness() {
+  Close();
+  Variables::Reset();
+}
+
+Ctr_Sectorisation& ControlHarness::Create() {
+  control_ = std::make_unique<Ctr_Sectorisation>(host_, host_, 4242);
+  return *control_;
+}
+
+Ctr_Sectorisation& ControlHarness::Open(const std::string& code) {
+  Create();
+  control_->TheDatabase(store_.Connection());
+  control_->TheClient(store_.Client());
+  control_->DroitsUtilisateur(rights_);
+  control_->W_Code = code;
+  control_->Init();
+  return *control_;
+}
+
+void ControlHarness::Close() { control_.reset(); }
