@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -8,7 +10,7 @@
 namespace basis {
 
 // A failure raised to the caller: a number and a description, as the host sees it.
-class Error : public std::runtime_error {
+class DELVARO_EXPORT Error : public std::runtime_error {
  public:
   // The standard description of a runtime error number.
   explicit Error(long number);

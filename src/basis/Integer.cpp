@@ -9,29 +9,38 @@
 namespace basis {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // Reads a decimal number with optional sign and fraction, blanks around it allowed.
 double ParseNumber(std::string_view text) {
   std::size_t begin = 0;
   std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
+  while (begin < end && IsBlank(text[begin]))
+    ++begin;
+  while (end > begin && IsBlank(text[end - 1]))
+    --end;
   std::string_view body = text.substr(begin, end - begin);
   std::size_t i = 0;
-  if (i < body.size() && (body[i] == '+' || body[i] == '-')) ++i;
+  if (i < body.size() && (body[i] == '+' || body[i] == '-'))
+    ++i;
   std::size_t digits = 0;
-  while (i < body.size() && body[i] >= '0' && body[i] <= '9') ++i, ++digits;
+  while (i < body.size() && body[i] >= '0' && body[i] <= '9')
+    ++i, ++digits;
   if (i < body.size() && body[i] == '.') {
     ++i;
-    while (i < body.size() && body[i] >= '0' && body[i] <= '9') ++i, ++digits;
+    while (i < body.size() && body[i] >= '0' && body[i] <= '9')
+      ++i, ++digits;
   }
-  if (digits == 0 || i != body.size()) throw Error(kTypeMismatch);
+  if (digits == 0 || i != body.size())
+    throw Error(kTypeMismatch);
   return std::strtod(std::string(body).c_str(), nullptr);
 }
 
 long long RoundChecked(double value, long long low, long long high) {
-  if (!std::isfinite(value)) throw Error(kOverflow);
+  if (!std::isfinite(value))
+    throw Error(kOverflow);
   const double rounded = std::nearbyint(value);  // the default mode rounds half to even
   if (rounded < static_cast<double>(low) || rounded > static_cast<double>(high)) {
     throw Error(kOverflow);
@@ -53,20 +62,27 @@ Integer ToInteger(long long value) {
   return static_cast<Integer>(value);
 }
 
-Integer ToInteger(std::string_view text) { return ToInteger(ParseNumber(text)); }
+Integer ToInteger(std::string_view text) {
+  return ToInteger(ParseNumber(text));
+}
 
 Long ToLong(double value) {
   return static_cast<Long>(
       RoundChecked(value, std::numeric_limits<Long>::min(), std::numeric_limits<Long>::max()));
 }
 
-Long ToLong(std::string_view text) { return ToLong(ParseNumber(text)); }
+Long ToLong(std::string_view text) {
+  return ToLong(ParseNumber(text));
+}
 
-Integer Add(Integer a, Integer b) { return ToInteger(static_cast<long long>(a) + b); }
+Integer Add(Integer a, Integer b) {
+  return ToInteger(static_cast<long long>(a) + b);
+}
 
 std::string FormatThreeDigits(long value) {
   std::string digits = std::to_string(value < 0 ? -static_cast<long long>(value) : value);
-  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  if (digits.size() < 3)
+    digits.insert(0, 3 - digits.size(), '0');
   return value < 0 ? "-" + digits : digits;
 }
 

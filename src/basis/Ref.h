@@ -23,7 +23,8 @@ class Ref {
   T& operator*() const { return Get(); }
 
   T& Get() const {
-    if (!object_) throw Error(kObjectNotSet);
+    if (!object_)
+      throw Error(kObjectNotSet);
     return *object_;
   }
 

@@ -6,7 +6,8 @@
 namespace basis {
 
 std::string Variant::Text() const {
-  if (const auto* text = std::get_if<std::string>(&value_)) return *text;
+  if (const auto* text = std::get_if<std::string>(&value_))
+    return *text;
   if (const auto* number = std::get_if<double>(&value_)) {
     if (std::floor(*number) == *number && std::fabs(*number) < 1e15) {
       return std::to_string(static_cast<long long>(*number));
@@ -19,14 +20,18 @@ std::string Variant::Text() const {
 }
 
 Integer Variant::ToInteger() const {
-  if (const auto* text = std::get_if<std::string>(&value_)) return basis::ToInteger(*text);
-  if (const auto* number = std::get_if<double>(&value_)) return basis::ToInteger(*number);
+  if (const auto* text = std::get_if<std::string>(&value_))
+    return basis::ToInteger(*text);
+  if (const auto* number = std::get_if<double>(&value_))
+    return basis::ToInteger(*number);
   return 0;
 }
 
 Long Variant::ToLong() const {
-  if (const auto* text = std::get_if<std::string>(&value_)) return basis::ToLong(*text);
-  if (const auto* number = std::get_if<double>(&value_)) return basis::ToLong(*number);
+  if (const auto* text = std::get_if<std::string>(&value_))
+    return basis::ToLong(*text);
+  if (const auto* number = std::get_if<double>(&value_))
+    return basis::ToLong(*number);
   return 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <string>
 #include <variant>
 
@@ -9,7 +11,7 @@ namespace basis {
 
 // A value that holds nothing, a text or a number. Element reads of the record store
 // give texts; the caller converts them.
-class Variant {
+class DELVARO_EXPORT Variant {
  public:
   Variant() = default;
   Variant(std::string text) : value_(std::move(text)) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <string>
 
 #include "basis/Integer.h"
@@ -16,19 +18,19 @@ inline basis::Long FenetreAide = 0;
 inline std::string FichierAide = "DELVARO.HLP";
 
 // Keeps the window and locates the help file beside the control's library.
-void InitAide(const basis::Variant& fenetre);
+DELVARO_EXPORT void InitAide(const basis::Variant& fenetre);
 // Tells the help engine the file is no longer needed.
-void FermerAide(forms::HelpEngine& help);
+DELVARO_EXPORT void FermerAide(forms::HelpEngine& help);
 // Shows the contents of the help file.
-void AfficherSommaire(forms::HelpEngine& help);
+DELVARO_EXPORT void AfficherSommaire(forms::HelpEngine& help);
 
 // The help file in a folder: the folder is given without a final separator unless it
 // is a root folder, which already ends with one.
-std::string CheminFichierAide(const std::string& dossier);
+DELVARO_EXPORT std::string CheminFichierAide(const std::string& dossier);
 // The folder of the file (shared library or program) that holds the control's code.
-std::string DossierBibliotheque();
+DELVARO_EXPORT std::string DossierBibliotheque();
 
 // Back to the start of a process, for tests and replays.
-void Reset();
+DELVARO_EXPORT void Reset();
 
 }  // namespace ContextIDs

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <memory>
 #include <string>
 
@@ -28,7 +30,7 @@
 // of their areas: control/ (life cycle, layout, help, Init), data/ (reference lists,
 // single choices), fields/ (code boxes, label lists), sectors/ (selection lists) and
 // record/ (reading, display, saving, leaving).
-class Ctr_Sectorisation {
+class DELVARO_EXPORT Ctr_Sectorisation {
  public:
   // Creating the control runs UserControl_Initialize.
   Ctr_Sectorisation(forms::HostServices& host, forms::HelpEngine& help, long windowHandle = 0);
@@ -67,8 +69,8 @@ class Ctr_Sectorisation {
 
   forms::Label Etq_Aidant{UserControl, "Etq_Aidant", "Aidant : "};
   forms::Label Etq_CodeNomPrenomAidant{UserControl, "Etq_CodeNomPrenomAidant"};
-  forms::TabStrip Ong_Sectorisation{UserControl, "Ong_Sectorisation",
-                                    {"Sectorisation", "Secteurs associés"}};
+  forms::TabStrip Ong_Sectorisation{
+      UserControl, "Ong_Sectorisation", {"Sectorisation", "Secteurs associés"}};
   forms::Label Etq_SecteurAidant{UserControl, "Etq_SecteurAidant", "Secteur"};
   forms::Label Etq_SousSecteurAidant{UserControl, "Etq_SousSecteurAidant", "Sous-Secteur"};
   forms::Label Etq_QuartierAidant{UserControl, "Etq_QuartierAidant", "Quartier"};

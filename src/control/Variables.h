@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include "basis/Integer.h"
 #include "basis/Ref.h"
 #include "dba/DatabaseClient.h"
@@ -42,6 +44,6 @@ inline Ref<dba::DynamicArray> R_Compteur;
 inline basis::Boolean SaisieSecteurBloquee = basis::False;
 
 // Empties every variable, TheClient included: a fresh process, for tests and replays.
-void Reset();
+DELVARO_EXPORT void Reset();
 
 }  // namespace Variables

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <memory>
 #include <string>
 
@@ -9,7 +11,7 @@ namespace dba {
 
 // Opens connections: "sqlite:PATH" (the file is created when absent) or
 // "sqlite::memory:" (a private in-memory store).
-class DatabaseClient {
+class DELVARO_EXPORT DatabaseClient {
  public:
   std::shared_ptr<DatabaseConnection> Connect(const std::string& address);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,7 +16,7 @@ class Storage;
 class QueryEngine;
 
 // The connection a host hands to the control as TheDatabase.
-class DatabaseConnection {
+class DELVARO_EXPORT DatabaseConnection {
  public:
   explicit DatabaseConnection(std::shared_ptr<Storage> storage);
   ~DatabaseConnection();

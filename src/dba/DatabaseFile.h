@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,7 +13,7 @@ namespace dba {
 class Storage;
 
 // One open file of the record store.
-class DatabaseFile {
+class DELVARO_EXPORT DatabaseFile {
  public:
   DatabaseFile(std::shared_ptr<Storage> storage, std::string name);
 

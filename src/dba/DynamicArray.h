@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,7 +21,7 @@ class RecordBinding;
 // an index of -1 (or 0 for a value or subvalue) means the whole attribute or value.
 // Reading past the end gives the empty text. Trailing empty attributes are not part of
 // the text form, so two records that hold the same elements have the same text.
-class DynamicArray {
+class DELVARO_EXPORT DynamicArray {
  public:
   DynamicArray() = default;
   // Parses a text made with the marks of Marks.h.
@@ -57,8 +59,8 @@ class DynamicArray {
   void Bind(std::shared_ptr<RecordBinding> binding);
 
  private:
-  using Value = std::vector<std::string>;   // subvalues
-  using Attribute = std::vector<Value>;     // values
+  using Value = std::vector<std::string>;  // subvalues
+  using Attribute = std::vector<Value>;    // values
 
   std::string key_;
   std::vector<Attribute> attributes_;

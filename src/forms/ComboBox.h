@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <functional>
 
 #include "forms/ItemList.h"
@@ -14,7 +16,7 @@ enum class ComboStyle { Editable, ListOnly };
 // no entry holds leaves it without a choice (empty text, -1) without running
 // anything. Picking an entry sets Text and ListIndex and runs Click, not Change.
 // Clear removes the entries and empties the text WITHOUT running Change.
-class ComboBox : public TextWidget, public ItemList {
+class DELVARO_EXPORT ComboBox : public TextWidget, public ItemList {
  public:
   ComboBox(Surface& surface, std::string name, ComboStyle style);
 

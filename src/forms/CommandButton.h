@@ -1,12 +1,14 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <functional>
 
 #include "forms/Widget.h"
 
 namespace forms {
 
-class CommandButton : public Widget {
+class DELVARO_EXPORT CommandButton : public Widget {
  public:
   CommandButton(Surface& surface, std::string name, std::string caption);
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <string>
 
 namespace forms {
 
 // The platform's help engine. Commands: 11 shows the contents of the help file,
 // 2 tells the engine the file is no longer needed.
-class HelpEngine {
+class DELVARO_EXPORT HelpEngine {
  public:
   static constexpr long kShowContents = 11;
   static constexpr long kQuit = 2;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <string>
 
 namespace forms {
@@ -7,7 +9,7 @@ namespace forms {
 class Menu;
 
 // What the host platform does for the control.
-class HostServices {
+class DELVARO_EXPORT HostServices {
  public:
   virtual ~HostServices() = default;
   // A modal message box; gives the answer (MessageStyle.h).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <string>
 #include <vector>
 
@@ -7,7 +9,7 @@ namespace forms {
 
 // The entries of a combo box or a list box: a text and an integer item datum each,
 // kept in the order they were added (never sorted).
-class ItemList {
+class DELVARO_EXPORT ItemList {
  public:
   virtual ~ItemList() = default;
 

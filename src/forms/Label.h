@@ -1,10 +1,12 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include "forms/Widget.h"
 
 namespace forms {
 
-class Label : public Widget {
+class DELVARO_EXPORT Label : public Widget {
  public:
   Label(Surface& surface, std::string name, std::string caption = "");
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <functional>
 #include <vector>
 
@@ -9,7 +11,7 @@
 namespace forms {
 
 // A list box with several entries selectable at once. New entries are not selected.
-class ListBox : public Widget, public ItemList {
+class DELVARO_EXPORT ListBox : public Widget, public ItemList {
  public:
   ListBox(Surface& surface, std::string name);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <functional>
 #include <vector>
 
@@ -8,7 +10,7 @@
 namespace forms {
 
 // A menu or one of its items: a menu holds items; an item runs Click when chosen.
-class Menu : public Widget {
+class DELVARO_EXPORT Menu : public Widget {
  public:
   Menu(Surface& surface, std::string name, std::string caption, Menu* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -24,7 +26,7 @@ struct HostEvent {
 // The headless host services and help engine, for tests and tools. Questions (styles
 // 51 and 52) take their answers from a queue; a question with none queued throws
 // UnscriptedQuestion. Other boxes answer OK.
-class ScriptedHost : public HostServices, public HelpEngine {
+class DELVARO_EXPORT ScriptedHost : public HostServices, public HelpEngine {
  public:
   void QueueAnswer(int answer) { answers_.push_back(answer); }
   std::size_t PendingAnswers() const { return answers_.size(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ class WidgetObserver;
 // The control's own surface: it knows its widgets, the host services, the focus, and
 // is the edge where user actions end. A mouse press on the bare surface (not on a
 // child widget) runs MouseDown.
-class Surface : public Widget {
+class DELVARO_EXPORT Surface : public Widget {
  public:
   Surface(HostServices& host, std::string name, long windowHandle);
 
@@ -38,8 +40,7 @@ class Surface : public Widget {
   bool BusyUntilIdle() const { return busyUntilIdle_; }
   void SetBusyUntilIdle(bool busy);
 
-  std::function<void(basis::Integer& button, basis::Integer& shift, float& x, float& y)>
-      MouseDown;
+  std::function<void(basis::Integer& button, basis::Integer& shift, float& x, float& y)> MouseDown;
   void UserMouseDown(basis::Integer button, basis::Integer shift = 0, float x = 0, float y = 0);
 
   // Runs a user action: the error that escapes it is shown in a "Message TARVENO" box

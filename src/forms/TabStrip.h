@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <string>
 #include <vector>
 
@@ -8,7 +10,7 @@
 namespace forms {
 
 // A tab strip; Tab is the index of the tab shown, from 0.
-class TabStrip : public Widget {
+class DELVARO_EXPORT TabStrip : public Widget {
  public:
   TabStrip(Surface& surface, std::string name, std::vector<std::string> captions);
 

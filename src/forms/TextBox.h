@@ -1,10 +1,12 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include "forms/TextWidget.h"
 
 namespace forms {
 
-class TextBox : public TextWidget {
+class DELVARO_EXPORT TextBox : public TextWidget {
  public:
   TextBox(Surface& surface, std::string name);
 };

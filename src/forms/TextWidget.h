@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <functional>
 #include <string>
 
@@ -13,7 +15,7 @@ namespace forms {
 // Assigning a Text that differs from the current one runs Change before SetText
 // returns (handlers nest like calls); assigning the text already held runs nothing.
 // Assignments never run Click.
-class TextWidget : public Widget {
+class DELVARO_EXPORT TextWidget : public Widget {
  public:
   using Widget::Widget;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <functional>
 #include <string>
 
@@ -13,7 +15,7 @@ class Surface;
 // on each class run one. User actions enter through the User* methods: they do
 // nothing on a disabled or hidden widget, and whatever error escapes their handlers
 // is shown by the surface instead of reaching the caller.
-class Widget {
+class DELVARO_EXPORT Widget {
  public:
   // A widget registers itself with its surface; the surface keeps it in creation order.
   Widget(Surface& surface, std::string name, WidgetKind kind);

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "basis/Export.h"
+
 namespace forms {
 
 class Widget;
 
 // Told whenever a widget's visible state changes (text, caption, entries, selection,
 // enabled, visible, tab, focus), so that a front end can mirror the model.
-class WidgetObserver {
+class DELVARO_EXPORT WidgetObserver {
  public:
   virtual ~WidgetObserver() = default;
   virtual void WidgetChanged(Widget& widget) = 0;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <cstdint>
 
 namespace rights {
 
 // The user's rights on one screen. Level 2 lets the user modify its data; every
 // other level means read only.
-class ScreenRights {
+class DELVARO_EXPORT ScreenRights {
  public:
   explicit ScreenRights(std::int32_t accessLevel = 0) : accessLevel_(accessLevel) {}
 

@@ -4,7 +4,8 @@ namespace rights {
 
 std::shared_ptr<ScreenRights> UserRights::RightsFor(const std::string& screenKey) {
   auto& screen = screens_[screenKey];
-  if (!screen) screen = std::make_shared<ScreenRights>();
+  if (!screen)
+    screen = std::make_shared<ScreenRights>();
   return screen;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basis/Export.h"
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -12,7 +14,7 @@ namespace rights {
 // The user's rights as a whole, filled in memory by the host. The same screen key
 // always gives the same ScreenRights object, so a level written through it is what
 // every later reader sees.
-class UserRights {
+class DELVARO_EXPORT UserRights {
  public:
   // A screen the host granted nothing on is read only (level 0).
   std::shared_ptr<ScreenRights> RightsFor(const std::string& screenKey);

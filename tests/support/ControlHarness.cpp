@@ -30,4 +30,6 @@ Ctr_Sectorisation& ControlHarness::Open(const std::string& code) {
   return *control_;
 }
 
-void ControlHarness::Close() { control_.reset(); }
+void ControlHarness::Close() {
+  control_.reset();
+}

@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
+#include "TestStore.h"
 #include "control/Ctr_Sectorisation.h"
 #include "forms/ScriptedHost.h"
 #include "rights/UserRights.h"
-#include "TestStore.h"
 
 inline constexpr const char* kScreenKey = "DOSAIDANTSECTEUR";
 

@@ -5,23 +5,25 @@
 
 namespace {
 
-const char* const kFiles[] = {"CIVILAIDANT", "TABLES",          "SECTEUR",  "SOUSSECTEUR",
-                              "QUARTIER",    "CENTREMEDICAL",   "ANTENNEMEDICALE",
-                              "COMMUNES",    "COMPTEUR"};
+const char* const kFiles[] = {"CIVILAIDANT",     "TABLES",   "SECTEUR",
+                              "SOUSSECTEUR",     "QUARTIER", "CENTREMEDICAL",
+                              "ANTENNEMEDICALE", "COMMUNES", "COMPTEUR"};
 
 }  // namespace
 
 TestStore::TestStore()
     : client_(std::make_shared<dba::DatabaseClient>()),
       connection_(client_->Connect("sqlite::memory:")) {
-  for (const char* file : kFiles) connection_->CreateFile(file);
+  for (const char* file : kFiles)
+    connection_->CreateFile(file);
 }
 
 void TestStore::Put(const std::string& file, const std::string& key,
                     const std::vector<std::string>& attributes) {
   std::string text;
   for (std::size_t i = 0; i < attributes.size(); ++i) {
-    if (i > 0) text += dba::kAttributeMark;
+    if (i > 0)
+      text += dba::kAttributeMark;
     text += attributes[i];
   }
   connection_->OpenFile(file)->WriteRecord(key, dba::DynamicArray(key, text));
@@ -36,7 +38,8 @@ std::shared_ptr<dba::DynamicArray> TestStore::Get(const std::string& file,
   try {
     return connection_->OpenFile(file)->ReadRecord(key);
   } catch (const basis::Error& error) {
-    if (error.Number() == basis::kRecordNotFound) return nullptr;
+    if (error.Number() == basis::kRecordNotFound)
+      return nullptr;
     throw;
   }
 }
@@ -51,7 +54,8 @@ std::string TestStore::Values(std::initializer_list<std::string> values) {
   std::string text;
   bool first = true;
   for (const auto& value : values) {
-    if (!first) text += dba::kValueMark;
+    if (!first)
+      text += dba::kValueMark;
     text += value;
     first = false;
   }
