@@ -1,0 +1,65 @@
+#include "replay/ScriptWords.h"
+
+#include <gtest/gtest.h>
+
+using scenario::QuoteWord;
+using scenario::SplitWords;
+using scenario::WordSyntaxError;
+using Words = std::vector<std::string>;
+
+TEST(ScriptWords, BlanksSeparateAndHashStartsAComment) {
+  EXPECT_EQ(SplitWords("  type\tTxt_SecteurAidant   12  "),
+            (Words{"type", "Txt_SecteurAidant", "12"}));
+  EXPECT_EQ(SplitWords("click Cmd_OkSectorisation # valide"),
+            (Words{"click", "Cmd_OkSectorisation"}));
+  EXPECT_EQ(SplitWords("edit Txt_A abc#def"), (Words{"edit", "Txt_A", "abc"}));
+  EXPECT_TRUE(SplitWords("   # rien que ça").empty());
+  EXPECT_TRUE(SplitWords("").empty());
+}
+
+TEST(ScriptWords, QuotesHoldBlanksHashesEscapesAndNothing) {
+  EXPECT_EQ(SplitWords(R"(expect message "Ce secteur n'existe pas." 48)"),
+            (Words{"expect", "message", "Ce secteur n'existe pas.", "48"}));
+  EXPECT_EQ(SplitWords(R"(edit X "")"), (Words{"edit", "X", ""}));
+  EXPECT_EQ(SplitWords(R"("a # b" "dit \"oui\"" "c:\\d")"),
+            (Words{"a # b", "dit \"oui\"", "c:\\d"}));
+  EXPECT_EQ(SplitWords(R"("x"# comment)"), (Words{"x"}));
+  // Outside quotes a backslash is an ordinary character.
+  EXPECT_EQ(SplitWords(R"(a\b)"), (Words{"a\\b"}));
+}
+
+TEST(ScriptWords, QuotedWordsAreToldApartFromBareOnes) {
+  auto words = scenario::ScanWords(R"(pick Cbo 3 "3")");
+  ASSERT_EQ(words.size(), 4u);
+  EXPECT_FALSE(words[2].quoted);
+  EXPECT_TRUE(words[3].quoted);
+  EXPECT_EQ(words[3].text, "3");
+}
+
+TEST(ScriptWords, MalformedLinesNameTheProblemAndColumn) {
+  auto problem = [](std::string_view line) {
+    try {
+      SplitWords(line);
+    } catch (const WordSyntaxError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(problem(R"(edit X "abc)"), "guillemet non fermé (colonne 8)");
+  EXPECT_EQ(problem(R"(edit X "abc\")"), "guillemet non fermé (colonne 8)");
+  EXPECT_EQ(problem(R"(edit X "a\tb")"), "échappement inconnu \\t (colonne 10)");
+  EXPECT_EQ(problem(R"(edit X ab"c")"), "guillemet au milieu d'un mot (colonne 10)");
+  EXPECT_EQ(problem(R"(edit X "ab"c)"), "texte collé après un guillemet fermant (colonne 12)");
+}
+
+TEST(ScriptWords, QuotingGivesBackEveryWord) {
+  const std::string awkward[] = {"",     "plain", "two words",   "tab\there", "#hash",  "a\"b",
+                                 "a\\b", "\\",    "line\nbreak", "cr\r",      "Écluse", "\"\""};
+  for (const std::string& word : awkward) {
+    std::string line = "edit " + QuoteWord(word) + " " + QuoteWord(word) + " # fin";
+    EXPECT_EQ(SplitWords(line), (Words{"edit", word, word})) << line;
+  }
+  EXPECT_EQ(QuoteWord("Txt_SecteurAidant"), "Txt_SecteurAidant");
+  EXPECT_EQ(QuoteWord("Centre ville"), "\"Centre ville\"");
+  EXPECT_EQ(QuoteWord(""), "\"\"");
+}
