@@ -13,8 +13,9 @@ enum class ComboStyle { Editable, ListOnly };
 
 // A combo box. Assigning Text sets ListIndex to the first entry with exactly that
 // text, or -1; the list-only combo takes no typed text, and assigning it a text that
-// no entry holds leaves it without a choice (empty text, -1) without running
-// anything. Picking an entry sets Text and ListIndex and runs Click, not Change.
+// no entry holds leaves it without a choice (empty text, -1), which is a change of
+// text like any other. Picking an entry sets Text and ListIndex and runs Click, not
+// Change.
 // Clear removes the entries and empties the text WITHOUT running Change.
 class DELVARO_EXPORT ComboBox : public TextWidget, public ItemList {
  public:

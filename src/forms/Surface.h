@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "basis/Error.h"
+#include "basis/Integer.h"
 #include "forms/Widget.h"
 
 namespace forms {
@@ -54,6 +55,8 @@ class DELVARO_EXPORT Surface : public Widget {
   void Register(Widget& widget);
   void Changed(Widget& widget);
   void MoveFocus(Widget& widget);
+  void DropFocus(const Widget& widget);
+  void RequestFocus(Widget& widget);
 
   HostServices& host_;
   long windowHandle_;

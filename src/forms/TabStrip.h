@@ -24,6 +24,8 @@ class DELVARO_EXPORT TabStrip : public Widget {
   void UserShowTab(int index);
 
  private:
+  void CheckIndex(int index) const;
+
   std::vector<std::string> captions_;
   int tab_ = 0;
 };

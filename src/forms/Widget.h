@@ -48,8 +48,15 @@ class DELVARO_EXPORT Widget {
 
  protected:
   void NotifyChanged();
+  // Stores a text the widget shows (a caption) and tells the observer when it differs.
+  void UpdateShownText(std::string& field, const std::string& value);
   // Entry point of every user action; see the class comment.
   void UserAction(const std::function<void()>& action);
+  // The same for an action that puts the keyboard focus on the widget first, as a key
+  // press or a click does.
+  void FocusingUserAction(const std::function<void()>& action);
+  // The user moved the keyboard focus away from the widget.
+  void ReleaseFocus();
 
  private:
   Surface& surface_;

@@ -1,0 +1,10 @@
+#include "forms/TextBox.h"
+
+#include <utility>
+
+namespace forms {
+
+TextBox::TextBox(Surface& surface, std::string name)
+    : TextWidget(surface, std::move(name), WidgetKind::TextBox) {}
+
+}  // namespace forms
