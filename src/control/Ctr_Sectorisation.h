@@ -146,6 +146,20 @@ class DELVARO_EXPORT Ctr_Sectorisation {
   void Cbo_LibAntMedAidant_Click();
   void Cbo_LibMoyLocAidant_Click();
   // fields/ private helpers are declared below this line.
+  // The frame every code box's reaction shares: a text of another length than the
+  // level's code runs the incomplete steps; a complete code is searched for in the
+  // level's reference list under the parent boxes' texts, and either runs the found
+  // steps with its row or is refused (message, box emptied, focus given back).
+  void Reaction_CodeSaisi(forms::TextBox& box, std::size_t longueurCode,
+                          const std::string& prefixeCle,
+                          const basis::Ref<dba::DynamicArray>& listeReference,
+                          const std::string& messageInconnu,
+                          const std::function<void()>& etapesIncompletes,
+                          const std::function<void(basis::Integer ligne)>& etapesTrouvees);
+  // Completes a short code with leading zeros; an empty box only when asked to.
+  void Completer_Zeros(forms::TextBox& box, std::size_t longueurCode, bool aussiVide);
+  // A label list whose text is emptied empties its code box.
+  void Vider_CodeSiLibelleVide(const forms::ComboBox& libelle, forms::TextBox& box);
 
   // ---- sectors/: the lists of possible and selected sectors. ----
   void Cmd_Ajoute_Click();
@@ -162,6 +176,13 @@ class DELVARO_EXPORT Ctr_Sectorisation {
   void Cmd_OkSectorisation_Click();
   void Cmd_RetourSectorisation_Click();
   // record/ private helpers are declared below this line.
+  // Puts the sectorisation attributes and the selected sectors into R_CivilAidant.
+  void Poser_Sectorisation(const std::string& secteur, const std::string& sousSecteur,
+                           const std::string& quartier, const std::string& antenne);
+  // The display properties set around the write of OK.
+  void Marquer_Occupe();
+  // Tells the host that the screen was left and unloads its window.
+  void Quitter_Ecran();
 
   // ---- data/ private helpers are declared below this line. ----
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "basis/Error.h"
+#include "basis/Integer.h"
+#include "basis/Ref.h"
+#include "dba/DynamicArray.h"
+#include "forms/ComboBox.h"
+
+namespace fields {
+
+// Row r (from 1) of a reference list holds the key in value 1 and the label in value 2.
+inline std::string RowKey(const basis::Ref<dba::DynamicArray>& list, basis::Integer row) {
+  return list->Extract(row, 1).Text();
+}
+
+inline std::string RowLabel(const basis::Ref<dba::DynamicArray>& list, basis::Integer row) {
+  return list->Extract(row, 2).Text();
+}
+
+// The row of the entry the user picked in a label list: entry p stands for row p + 1.
+inline basis::Integer ChosenRow(const forms::ComboBox& list) {
+  return basis::ToInteger(static_cast<long long>(list.ListIndex()) + 1);
+}
+
+// Runs the steps that show a district's medical centre and antenna. A district that
+// names no antenna, or whose centre or antenna has gone, is still shown: the missing
+// record ends these steps quietly and leaves the centre and antenna for the user to
+// choose. Any other failure goes on to the caller.
+template <class Steps>
+void EndQuietlyWhenRecordMissing(Steps&& steps) {
+  try {
+    steps();
+  } catch (const basis::Error& error) {
+    if (error.Number() != basis::kRecordNotFound)
+      throw;
+  }
+}
+
+}  // namespace fields
