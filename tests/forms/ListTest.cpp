@@ -1,0 +1,85 @@
+#include "FormsFixture.h"
+#include "forms/ComboBox.h"
+#include "forms/ListBox.h"
+#include "forms/TabStrip.h"
+
+namespace {
+
+class Lists : public FormsFixture {
+ protected:
+  Lists() {
+    for (const char* entry : {"A", "B", "C", "D"}) {
+      list.AddItem(entry);
+      combo.AddItem(entry);
+    }
+  }
+
+  std::vector<bool> Selection() const {
+    std::vector<bool> selected;
+    for (int i = 0; i < list.ListCount(); ++i) {
+      selected.push_back(list.Selected(i));
+    }
+    return selected;
+  }
+
+  forms::ListBox list{surface, "Lst_Sel"};
+  forms::ComboBox combo{surface, "Cbo_Label", forms::ComboStyle::Editable};
+};
+
+TEST_F(Lists, WrongIndexesAreErrorsAndReadingPastTheEndGivesNothing) {
+  EXPECT_EQ(list.List(4), "");
+  EXPECT_EQ(list.List(-1), "");
+  EXPECT_EQ(ErrorNumberOf([&] { list.AddItem("E", 5); }), basis::kInvalidProcedureCall);
+  EXPECT_EQ(ErrorNumberOf([&] { list.RemoveItem(4); }), basis::kInvalidProcedureCall);
+  EXPECT_EQ(ErrorNumberOf([&] { list.ItemData(4); }), basis::kInvalidPropertyArrayIndex);
+  EXPECT_EQ(ErrorNumberOf([&] { list.SetItemData(-1, 4); }), basis::kInvalidPropertyArrayIndex);
+  EXPECT_EQ(ErrorNumberOf([&] { list.SetSelected(4, true); }), basis::kInvalidPropertyArrayIndex);
+  forms::TabStrip tabs{surface, "Ong", {"Un", "Deux"}};
+  EXPECT_EQ(ErrorNumberOf([&] { tabs.SetTab(2); }), basis::kInvalidPropertyArrayIndex);
+  tabs.UserShowTab(2);
+  EXPECT_EQ(tabs.Tab(), 0);
+  EXPECT_EQ(list.ListCount(), 4);
+}
+
+TEST_F(Lists, NewIndexNamesTheEntryAddedLastUntilOneIsRemoved) {
+  list.AddItem("milieu", 2);
+  list.SetItemData(list.NewIndex(), 7);
+  EXPECT_EQ(list.List(2), "milieu");
+  EXPECT_EQ(list.ItemData(2), 7);
+  list.AddItem("fin", 5);
+  EXPECT_EQ(list.NewIndex(), 5);
+  list.RemoveItem(0);
+  EXPECT_EQ(list.NewIndex(), -1);
+}
+
+TEST_F(Lists, TheChoiceAndTheSelectionStayWithTheirEntries) {
+  combo.SetText("C");
+  combo.AddItem("avant", 0);
+  combo.RemoveItem(1);
+  EXPECT_EQ(combo.ListIndex(), 2);
+  combo.RemoveItem(2);
+  EXPECT_EQ(combo.ListIndex(), -1);
+
+  list.UserSelect({0, 2, 3, 9});
+  list.RemoveItem(2);
+  list.AddItem("avant", 0);
+  EXPECT_EQ(Selection(), (std::vector<bool>{false, true, false, true}));
+  list.UserSelect({2});  // exactly these: the others are deselected
+  EXPECT_EQ(Selection(), (std::vector<bool>{false, false, true, false}));
+}
+
+TEST_F(Lists, TheObserverHearsOfEveryVisibleChangeOnly) {
+  changed.clear();
+  list.SetSelected(0, true);
+  list.SetSelected(0, true);
+  list.SetItemData(0, 12);
+  list.SetEnabled(false);
+  list.SetEnabled(false);
+  list.Clear();
+  surface.SetBusyUntilIdle(true);
+  surface.SetBusyUntilIdle(true);  // every request counts
+  EXPECT_EQ(changed, (std::vector<std::string>{"Lst_Sel", "Lst_Sel", "Lst_Sel", "UserControl",
+                                               "UserControl"}));
+}
+
+}  // namespace
