@@ -69,6 +69,11 @@ void Surface::Register(Widget& widget) {
   widgets_.push_back(&widget);
 }
 
+void Surface::Unregister(const Widget& widget) {
+  DropFocus(widget);
+  std::erase(widgets_, &widget);
+}
+
 void Surface::Changed(Widget& widget) {
   if (observer_ != nullptr) {
     observer_->WidgetChanged(widget);

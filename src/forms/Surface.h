@@ -53,6 +53,7 @@ class DELVARO_EXPORT Surface : public Widget {
  private:
   friend class Widget;
   void Register(Widget& widget);
+  void Unregister(const Widget& widget);
   void Changed(Widget& widget);
   void MoveFocus(Widget& widget);
   void DropFocus(const Widget& widget);

@@ -15,6 +15,12 @@ Widget::Widget(Surface& surface, std::string name, WidgetKind kind)
   }
 }
 
+Widget::~Widget() {
+  if (kind_ != WidgetKind::Surface) {
+    surface_.Unregister(*this);
+  }
+}
+
 void Widget::SetEnabled(bool enabled) {
   if (enabled == enabled_) {
     return;

@@ -18,8 +18,9 @@ class Surface;
 class DELVARO_EXPORT Widget {
  public:
   // A widget registers itself with its surface; the surface keeps it in creation order.
+  // The surface must outlive its widgets: a widget leaves the surface when destroyed.
   Widget(Surface& surface, std::string name, WidgetKind kind);
-  virtual ~Widget() = default;
+  virtual ~Widget();
   Widget(const Widget&) = delete;
   Widget& operator=(const Widget&) = delete;
 

@@ -134,6 +134,14 @@ TEST_F(UserActions, FocusGoesOnlyWhereTheUserCanAct) {
   other.SetEnabled(true);
   other.SetFocus();
   EXPECT_FALSE(other.HasFocus());
+
+  surface.SetVisible(true);
+  {
+    forms::TextBox passing{surface, "Txt_Passing"};
+    passing.SetFocus();
+  }
+  EXPECT_EQ(surface.FocusedWidget(), nullptr);  // a destroyed widget leaves no trace
+  EXPECT_EQ(surface.Find("Txt_Passing"), nullptr);
 }
 
 TEST_F(UserActions, EveryHostCallIsRecordedInOrder) {
