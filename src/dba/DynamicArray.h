@@ -62,6 +62,17 @@ class DELVARO_EXPORT DynamicArray {
   using Value = std::vector<std::string>;  // subvalues
   using Attribute = std::vector<Value>;    // values
 
+  // Text and structure correspond one to one: an element whose text is empty holds no
+  // parts, and trailing empty attributes are dropped.
+  static Value ParseValue(std::string_view text);
+  static Attribute ParseAttribute(std::string_view text);
+  static void AppendValue(std::string& text, const Value& value);
+  static void AppendAttribute(std::string& text, const Attribute& attribute);
+  static std::string ValueText(const Value& value);
+  static std::string AttributeText(const Attribute& attribute);
+  void Parse(std::string_view text);
+  void DropTrailingEmptyAttributes();
+
   std::string key_;
   std::vector<Attribute> attributes_;
   std::shared_ptr<RecordBinding> binding_;

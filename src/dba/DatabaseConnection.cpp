@@ -1,0 +1,33 @@
+#include "dba/DatabaseConnection.h"
+
+#include "dba/QueryEngine.h"
+#include "dba/Storage.h"
+#include "dba/StoreNames.h"
+
+namespace dba {
+
+DatabaseConnection::DatabaseConnection(std::shared_ptr<Storage> storage)
+    : storage_(std::move(storage)), queries_(std::make_unique<QueryEngine>(*storage_)) {}
+
+DatabaseConnection::~DatabaseConnection() = default;
+
+std::shared_ptr<DatabaseFile> DatabaseConnection::OpenFile(const std::string& name) {
+  StoreNames::RequireFile(*storage_, name);
+  return std::make_shared<DatabaseFile>(storage_, name);
+}
+
+std::shared_ptr<DynamicArray> DatabaseConnection::ExecuteQuery(const std::string& request,
+                                                               const basis::Variant&, long&) {
+  return queries_->Execute(request);
+}
+
+void DatabaseConnection::CreateFile(const std::string& name) {
+  StoreNames::CheckFileName(name);
+  storage_->CreateFile(name);
+}
+
+std::vector<std::string> DatabaseConnection::ListFiles() {
+  return storage_->ListFiles();
+}
+
+}  // namespace dba

@@ -1,0 +1,33 @@
+#include "dba/FrenchCollation.h"
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include "basis/Error.h"
+
+namespace dba {
+
+FrenchCollation::FrenchCollation() {
+  UErrorCode status = U_ZERO_ERROR;
+  collator_.reset(icu::Collator::createInstance(icu::Locale::getFrance(), status));
+  if (U_FAILURE(status) || !collator_) {
+    throw basis::Error(basis::kInternalError,
+                       std::string("Collation française indisponible : ") + u_errorName(status));
+  }
+}
+
+std::string FrenchCollation::SortKey(std::string_view utf8) const {
+  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+      icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+  std::string key(utf8.size() * 2 + 16, '\0');
+  for (;;) {
+    const int32_t length = collator_->getSortKey(text, reinterpret_cast<uint8_t*>(key.data()),
+                                                 static_cast<int32_t>(key.size()));
+    const bool fits = static_cast<std::size_t>(length) <= key.size();
+    key.resize(static_cast<std::size_t>(length));
+    if (fits)
+      return key;
+  }
+}
+
+}  // namespace dba

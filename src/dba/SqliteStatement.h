@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace dba {
+
+// Raises the connection's last SQLite failure as a storage failure.
+[[noreturn]] void RaiseSqliteFailure(sqlite3* db);
+
+// A statement prepared once and run many times through SqliteQuery.
+class SqliteStatement {
+ public:
+  SqliteStatement(sqlite3* db, std::string_view sql);
+  ~SqliteStatement();
+  SqliteStatement(const SqliteStatement&) = delete;
+  SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+  sqlite3* Database() const { return db_; }
+  sqlite3_stmt* Handle() const { return statement_; }
+
+ private:
+  sqlite3* db_;
+  sqlite3_stmt* statement_ = nullptr;
+};
+
+}  // namespace dba

@@ -1,0 +1,148 @@
+#include "dba/SqliteStorage.h"
+
+#include <sqlite3.h>
+
+#include "basis/Error.h"
+#include "dba/SqliteQuery.h"
+
+namespace dba {
+namespace {
+
+// Long enough for another writer's transaction to finish, short enough that a stuck
+// process is reported rather than waited on forever.
+constexpr int kBusyTimeoutMilliseconds = 5000;
+
+}  // namespace
+
+void SqliteStorage::Closer::operator()(sqlite3* db) const {
+  sqlite3_close_v2(db);
+}
+
+sqlite3* SqliteStorage::Open(const std::string& path) {
+  sqlite3* db = nullptr;
+  const int result =
+      sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  if (result != SQLITE_OK) {
+    const std::string message = db ? sqlite3_errmsg(db) : "mémoire épuisée";
+    sqlite3_close_v2(db);
+    throw basis::Error(basis::kStorageFailure,
+                       "Impossible d'ouvrir la base « " + path + " » : " + message);
+  }
+  return db;
+}
+
+SqliteStorage::SqliteStorage(const std::string& path) : db_(Open(path)) {
+  sqlite3_busy_timeout(db_.get(), kBusyTimeoutMilliseconds);
+  sqlite3_extended_result_codes(db_.get(), 1);
+  Execute("PRAGMA journal_mode=WAL");
+  Execute("PRAGMA synchronous=FULL");
+  Execute("PRAGMA foreign_keys=ON");
+  CreateSchema();
+
+  auto prepare = [this](const char* sql) {
+    return std::make_unique<SqliteStatement>(db_.get(), sql);
+  };
+  insertFile_ = prepare("INSERT OR IGNORE INTO dba_files(name) VALUES (?1)");
+  hasFile_ = prepare("SELECT 1 FROM dba_files WHERE name = ?1");
+  listFiles_ = prepare("SELECT name FROM dba_files ORDER BY name");
+  read_ = prepare("SELECT body FROM dba_records WHERE file = ?1 AND key = ?2");
+  write_ = prepare(
+      "INSERT INTO dba_records(file, key, body) VALUES (?1, ?2, ?3) "
+      "ON CONFLICT(file, key) DO UPDATE SET body = excluded.body");
+  delete_ = prepare("DELETE FROM dba_records WHERE file = ?1 AND key = ?2");
+  scanFrom_ =
+      prepare("SELECT key, body FROM dba_records WHERE file = ?1 AND key >= ?2 ORDER BY key");
+  scanBetween_ = prepare(
+      "SELECT key, body FROM dba_records WHERE file = ?1 AND key >= ?2 AND key < ?3 "
+      "ORDER BY key");
+}
+
+void SqliteStorage::Execute(const char* sql) {
+  if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+    RaiseSqliteFailure(db_.get());
+}
+
+void SqliteStorage::CreateSchema() {
+  // Keys are TEXT under the default BINARY collation: they compare bytewise, and the
+  // primary key of dba_records serves both point reads and range scans.
+  WriteTransaction([this] {
+    Execute(
+        "CREATE TABLE IF NOT EXISTS dba_files("
+        "  name TEXT NOT NULL PRIMARY KEY"
+        ") WITHOUT ROWID");
+    Execute(
+        "CREATE TABLE IF NOT EXISTS dba_records("
+        "  file TEXT NOT NULL REFERENCES dba_files(name),"
+        "  key TEXT NOT NULL,"
+        "  body BLOB NOT NULL,"
+        "  PRIMARY KEY(file, key)"
+        ") WITHOUT ROWID");
+  });
+}
+
+void SqliteStorage::WriteTransaction(const std::function<void()>& work) {
+  if (transactionDepth_ > 0) {
+    work();
+    return;
+  }
+  // IMMEDIATE takes the write lock at once: two writers that both read first and then
+  // try to write would otherwise deadlock instead of waiting for each other.
+  Execute("BEGIN IMMEDIATE");
+  ++transactionDepth_;
+  try {
+    work();
+    Execute("COMMIT");
+  } catch (...) {
+    --transactionDepth_;
+    if (!sqlite3_get_autocommit(db_.get()))
+      sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
+  --transactionDepth_;
+}
+
+void SqliteStorage::CreateFile(const std::string& file) {
+  WriteTransaction([&] { SqliteQuery(*insertFile_).Bind(file).Run(); });
+}
+
+bool SqliteStorage::HasFile(const std::string& file) {
+  SqliteQuery query(*hasFile_);
+  return query.Bind(file).Next();
+}
+
+std::vector<std::string> SqliteStorage::ListFiles() {
+  std::vector<std::string> files;
+  SqliteQuery query(*listFiles_);
+  while (query.Next())
+    files.emplace_back(query.Column(0));
+  return files;
+}
+
+std::optional<std::string> SqliteStorage::Read(const std::string& file, const std::string& key) {
+  SqliteQuery query(*read_);
+  if (!query.Bind(file).Bind(key).Next())
+    return std::nullopt;
+  return std::string(query.Column(0));
+}
+
+void SqliteStorage::Write(const std::string& file, const std::string& key,
+                          const std::string& body) {
+  WriteTransaction([&] { SqliteQuery(*write_).Bind(file).Bind(key).Bind(body).Run(); });
+}
+
+void SqliteStorage::Delete(const std::string& file, const std::string& key) {
+  WriteTransaction([&] { SqliteQuery(*delete_).Bind(file).Bind(key).Run(); });
+}
+
+std::vector<StoredRecord> SqliteStorage::Scan(const std::string& file, const KeyRange& range) {
+  SqliteQuery query(range.to ? *scanBetween_ : *scanFrom_);
+  query.Bind(file).Bind(range.from);
+  if (range.to)
+    query.Bind(*range.to);
+  std::vector<StoredRecord> records;
+  while (query.Next())
+    records.push_back({std::string(query.Column(0)), std::string(query.Column(1))});
+  return records;
+}
+
+}  // namespace dba

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "dba/SqliteStatement.h"
+#include "dba/Storage.h"
+
+namespace dba {
+
+// The record store on SQLite: a table of files and a table of records keyed by
+// (file, key), whose primary key is the key index that range scans walk.
+class SqliteStorage final : public Storage {
+ public:
+  // path: a database file, created when absent, or ":memory:".
+  explicit SqliteStorage(const std::string& path);
+
+  void WriteTransaction(const std::function<void()>& work) override;
+  void CreateFile(const std::string& file) override;
+  bool HasFile(const std::string& file) override;
+  std::vector<std::string> ListFiles() override;
+  std::optional<std::string> Read(const std::string& file, const std::string& key) override;
+  void Write(const std::string& file, const std::string& key, const std::string& body) override;
+  void Delete(const std::string& file, const std::string& key) override;
+  std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) override;
+
+ private:
+  struct Closer {
+    void operator()(sqlite3* db) const;
+  };
+  static sqlite3* Open(const std::string& path);
+  void Execute(const char* sql);
+  void CreateSchema();
+
+  // Declared first so that it is closed after every statement is finalized.
+  std::unique_ptr<sqlite3, Closer> db_;
+  std::unique_ptr<SqliteStatement> insertFile_, hasFile_, listFiles_, read_, write_, delete_,
+      scanFrom_, scanBetween_;
+  int transactionDepth_ = 0;
+};
+
+}  // namespace dba
