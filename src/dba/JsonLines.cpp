@@ -61,7 +61,7 @@ long JsonLines::Load(DatabaseConnection& connection, std::string_view text) {
 long JsonLines::Load(DatabaseConnection& connection, std::istream& input) {
   const std::string text{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
   if (input.bad())
-    throw basis::Error(basis::kStorageFailure, "Lecture des lignes JSON impossible.");
+    throw basis::Error(basis::kInvalidProcedureCall, "Lecture des lignes JSON impossible.");
   return Load(connection, text);
 }
 
