@@ -13,6 +13,15 @@ constexpr std::int32_t kConsultOnly = 1;
 constexpr basis::Integer kLockedFrom = 2;
 constexpr const char* kCaptionSeparator = "   ";
 
+// Where the counter, the aidant's names and commune, and the commune's sector are kept.
+constexpr const char* kCounterKey = "999";
+constexpr long kCounterLock = 45;
+constexpr long kKey = 0;
+constexpr long kNom = 2;
+constexpr long kPrenom = 3;
+constexpr long kCommune = 39;
+constexpr long kCommuneSecteur = 3;
+
 std::string TextOf(const basis::Ref<dba::DynamicArray>& record, long attribute) {
   return record->Extract(attribute).Text();
 }
@@ -40,9 +49,10 @@ void Ctr_Sectorisation::Init() {
   // Each record is emptied before it is read again, so that a failed read never leaves
   // the record of an earlier Init (of this or another control) in its place.
   run.Step([] { R_Compteur.Release(); });
-  run.Step([] { R_Compteur = F_Compteur->ReadRecord("999"); });
-  if (run.Test(
-          [] { return basis::ToInteger(R_Compteur->Extract(45, -1, -1).Text()) >= kLockedFrom; })) {
+  run.Step([] { R_Compteur = F_Compteur->ReadRecord(kCounterKey); });
+  if (run.Test([] {
+        return basis::ToInteger(R_Compteur->Extract(kCounterLock, -1, -1).Text()) >= kLockedFrom;
+      })) {
     run.Step([] { SaisieSecteurBloquee = basis::True; });
     if (run.Test([this] { return Cmd_OkSectorisation.Visible(); })) {
       run.Step([this] { NiveauAccesInitial = basis::Variant(DroitsEcran->AccessLevel()); });
@@ -71,8 +81,8 @@ void Ctr_Sectorisation::Init() {
   run.Step([this] { R_CivilAidant = F_CivilAidant->ReadRecord(W_Code); });
   std::string nom;
   std::string prenom;
-  run.Step([&nom] { nom = TextOf(R_CivilAidant, 2); });
-  run.Step([&prenom] { prenom = TextOf(R_CivilAidant, 3); });
+  run.Step([&nom] { nom = TextOf(R_CivilAidant, kNom); });
+  run.Step([&prenom] { prenom = TextOf(R_CivilAidant, kPrenom); });
   run.Step([&] {
     Etq_CodeNomPrenomAidant.SetCaption(W_Code + kCaptionSeparator + nom + kCaptionSeparator +
                                        prenom);
@@ -82,13 +92,13 @@ void Ctr_Sectorisation::Init() {
     run.Step([] { EnCreation = basis::True; });
     run.Step([this] { Cbo_LibSousSecteurAidant.SetEnabled(false); });
     run.Step([this] { Cbo_LibQuartierAidant.SetEnabled(false); });
-    if (run.Test([] { return !TextOf(R_CivilAidant, 39).empty(); })) {
+    if (run.Test([] { return !TextOf(R_CivilAidant, kCommune).empty(); })) {
       run.Step([] { R_Commune.Release(); });
-      run.Step([] { R_Commune = F_Communes->ReadRecord(TextOf(R_CivilAidant, 39)); });
-      if (run.Test([] { return !TextOf(R_Commune, 3).empty(); })) {
+      run.Step([] { R_Commune = F_Communes->ReadRecord(TextOf(R_CivilAidant, kCommune)); });
+      if (run.Test([] { return !TextOf(R_Commune, kCommuneSecteur).empty(); })) {
         run.Step([] { R_Secteur.Release(); });
-        run.Step([] { R_Secteur = F_Secteur->ReadRecord(TextOf(R_Commune, 3)); });
-        run.Step([this] { Txt_SecteurAidant.SetText(TextOf(R_Secteur, 0)); });
+        run.Step([] { R_Secteur = F_Secteur->ReadRecord(TextOf(R_Commune, kCommuneSecteur)); });
+        run.Step([this] { Txt_SecteurAidant.SetText(TextOf(R_Secteur, kKey)); });
       }
     }
   } else {
