@@ -22,25 +22,11 @@ Widget::~Widget() {
 }
 
 void Widget::SetEnabled(bool enabled) {
-  if (enabled == enabled_) {
-    return;
-  }
-  enabled_ = enabled;
-  if (!enabled_) {
-    surface_.DropFocus(*this);
-  }
-  NotifyChanged();
+  UpdateUserState(enabled_, enabled);
 }
 
 void Widget::SetVisible(bool visible) {
-  if (visible == visible_) {
-    return;
-  }
-  visible_ = visible;
-  if (!visible_) {
-    surface_.DropFocus(*this);
-  }
-  NotifyChanged();
+  UpdateUserState(visible_, visible);
 }
 
 void Widget::SetFocus() {
@@ -75,6 +61,18 @@ void Widget::FocusingUserAction(const std::function<void()>& action) {
     surface_.MoveFocus(*this);
     surface_.RunUserAction(action);
   }
+}
+
+// A widget the user can no longer reach cannot keep the keyboard focus.
+void Widget::UpdateUserState(bool& flag, bool value) {
+  if (value == flag) {
+    return;
+  }
+  flag = value;
+  if (!value) {
+    surface_.DropFocus(*this);
+  }
+  NotifyChanged();
 }
 
 void Widget::ReleaseFocus() {

@@ -60,6 +60,8 @@ class DELVARO_EXPORT Widget {
   void ReleaseFocus();
 
  private:
+  void UpdateUserState(bool& flag, bool value);
+
   Surface& surface_;
   std::string name_;
   WidgetKind kind_;
