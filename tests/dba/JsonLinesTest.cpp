@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "StoreTestSupport.h"
+#include "dba/DatabaseClient.h"
+#include "dba/JsonLines.h"
+#include "dba/RecordJson.h"
+
+namespace {
+
+std::shared_ptr<dba::DatabaseConnection> Memory() {
+  return dba::DatabaseClient().Connect("sqlite::memory:");
+}
+
+std::string Export(dba::DatabaseConnection& connection, std::vector<std::string> files = {}) {
+  std::ostringstream out;
+  dba::JsonLines::Export(connection, files, out);
+  return out.str();
+}
+
+// Every shape an attribute can take, files out of name order, keys out of key order.
+const std::string kShapes =
+    R"({"file":"TABLES","key":"MOYENSLOC","record":["",["1","2"],["Vélo","À pied"]]})"
+    "\n"
+    R"({"file":"B","key":"k2","record":["a",[["s1","s2"]],["",""],[["x","y"],"z",""],"fin"]})"
+    "\n"
+    R"({"file":"B","key":"k1","record":[]})"
+    "\n";
+
+TEST(JsonLines, ExportThenImportGivesBackTheSameBytes) {
+  auto first = Memory();
+  EXPECT_EQ(dba::JsonLines::Load(*first, kShapes), 3);
+  const std::string exported = Export(*first);
+  EXPECT_EQ(exported.substr(0, exported.find('\n')), R"({"file":"B","key":"k1","record":[]})");
+  auto second = Memory();
+  dba::JsonLines::Load(*second, exported);
+  EXPECT_EQ(Export(*second), exported);
+
+  auto record = first->OpenFile("B")->ReadRecord("k2");
+  EXPECT_EQ(record->DCount(2), 1);
+  EXPECT_EQ(record->Extract(2, 1, 2).Text(), "s2");
+  EXPECT_EQ(record->DCount(3), 2);
+  EXPECT_EQ(record->Extract(4, 1, 1).Text(), "x");
+  EXPECT_EQ(Export(*first, {"TABLES"}),
+            R"({"file":"TABLES","key":"MOYENSLOC","record":["",["1","2"],["Vélo","À pied"]]})"
+            "\n");
+}
+
+TEST(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
+  const std::string good = R"({"file":"SECTEUR","key":"001","record":["Centre"]})";
+  struct Case {
+    std::string line, expected;
+  };
+  const std::vector<Case> cases = {
+      {R"({"file":"SECTEUR","key":"002",)", "JSON incorrect"},
+      {R"(["SECTEUR","002"])", "un objet"},
+      {R"({"file":"SECTEUR","key":2,"record":[]})", "« key » doit être un texte"},
+      {R"({"file":"SECTEUR","key":"002","record":"Nord"})", "« record » doit être une liste"},
+      {R"({"file":"SECTEUR","key":"002","record":[["a",["b",["c"]]]]})", "attribut 1"},
+      {R"({"file":"SECTEUR","key":"002","record":[7]})", "attribut 1"},
+      {R"({"file":"SECTEUR","key":"002","record":[],"note":"x"})", "membre inconnu « note »"},
+      {R"({"file":"LE SECTEUR","key":"002","record":[]})", "Nom de fichier incorrect"},
+      {R"({"file":"SECTEUR","key":"","record":[]})", "Clé d'enregistrement incorrecte"},
+      {good, "figure déjà ligne 1"},
+  };
+  for (const Case& c : cases) {
+    auto connection = Memory();
+    const basis::Error error =
+        ErrorOf([&] { dba::JsonLines::Load(*connection, good + "\n\n" + c.line + "\n"); });
+    EXPECT_EQ(error.Number(), basis::kInvalidProcedureCall) << c.line;
+    EXPECT_TRUE(error.Description().starts_with("Ligne 3 : ")) << error.Description();
+    EXPECT_NE(error.Description().find(c.expected), std::string::npos) << error.Description();
+    EXPECT_TRUE(connection->ListFiles().empty()) << c.line;
+  }
+}
+
+TEST(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8) {
+  auto connection = Memory();
+  connection->CreateFile("SECTEUR");
+  EXPECT_EQ(ErrorOf([&] {
+              Export(*connection, {"SECTEUR", "AUTRE"});
+            }).Number(),
+            basis::kFileNotFound);
+  connection->OpenFile("SECTEUR")->WriteRecord("001", dba::DynamicArray("\xC3("));
+  std::ostringstream out;
+  const basis::Error error = ErrorOf([&] { dba::JsonLines::Export(*connection, {}, out); });
+  EXPECT_NE(error.Description().find("001"), std::string::npos);
+  EXPECT_TRUE(out.str().empty());
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "basis/Error.h"
+#include "dba/DynamicArray.h"
+#include "dba/Marks.h"
+
+// The error an action raises; a test fails when it raises none.
+inline basis::Error ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const basis::Error& error) {
+    return error;
+  }
+  ADD_FAILURE() << "no error raised";
+  return basis::Error(basis::kNoError, "");
+}
+
+// A query request as the control builds it.
+inline std::string Request(const std::string& statement, const std::string& file,
+                           const std::string& columns = "0 1") {
+  dba::DynamicArray request;
+  request.Replace(1, statement);
+  request.Replace(2, file);
+  request.Replace(3, columns);
+  return request.Text();
+}
+
+// A folder of its own under the system's temporary folder, removed afterwards.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "delvaro-dba-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+      throw std::runtime_error("cannot create a scratch folder");
+    path_ = pattern;
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path_); }
+
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
