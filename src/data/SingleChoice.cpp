@@ -9,6 +9,11 @@
 // Both routines go on past a failing step; only a record that does not exist stops them,
 // at the read of the level they show.
 
+namespace {
+constexpr long kKey = 0;
+constexpr long kLabel = 1;
+}  // namespace
+
 void Ctr_Sectorisation::Affiche_SousSecteurUnique() {
   using namespace Variables;
   basis::ResumeNext run;
@@ -17,10 +22,10 @@ void Ctr_Sectorisation::Affiche_SousSecteurUnique() {
   run.Step([this] { R_SousSecteur = F_SousSecteur->ReadRecord(CodeSousSecteur); });
   if (run.LastErrorNumber() == basis::kRecordNotFound)
     return;
-  run.Step([this] { Cbo_LibSousSecteurAidant.SetText(R_SousSecteur->Extract(1).Text()); });
+  run.Step([this] { Cbo_LibSousSecteurAidant.SetText(R_SousSecteur->Extract(kLabel).Text()); });
   run.Step([this] {
     Txt_SousSecteurAidant.SetText(
-        fields::FromCharacter(R_SousSecteur->Extract(0).Text(), fields::kSubSectorCodeStart));
+        fields::FromCharacter(R_SousSecteur->Extract(kKey).Text(), fields::kSubSectorCodeStart));
   });
   if (run.Test([] { return SaisieSecteurBloquee == basis::False; }))
     run.Step([this] { Cbo_LibQuartierAidant.SetEnabled(true); });
@@ -43,21 +48,22 @@ void Ctr_Sectorisation::Affiche_QuartierUnique() {
   run.Step([this] { R_Quartier = F_Quartier->ReadRecord(CodeQuartier); });
   if (run.LastErrorNumber() == basis::kRecordNotFound)
     return;
-  run.Step([this] { Cbo_LibQuartierAidant.SetText(R_Quartier->Extract(1).Text()); });
-  if (run.Test([] { return R_CivilAidant->Extract(record::kAntenneMedicale).Text().empty(); }))
+  run.Step([this] { Cbo_LibQuartierAidant.SetText(R_Quartier->Extract(kLabel).Text()); });
+  if (run.Test([] { return R_CivilAidant->Extract(record::kAntenneMedicale).Text().empty(); })) {
     run.Step([this] {
       CodeAntenneMedicale = R_Quartier->Extract(fields::kDistrictAntennaAttribute).Text();
     });
-  else
+  } else {
     run.Step(
         [this] { CodeAntenneMedicale = R_CivilAidant->Extract(record::kAntenneMedicale).Text(); });
+  }
   run.Step([this] {
     CodeCentreMedical = fields::FirstCharacters(CodeAntenneMedicale, fields::kCentreCodeLength);
   });
   run.Step([] { R_CentreMedical.Release(); });
   run.Step([this] { R_CentreMedical = F_CentreMedical->ReadRecord(CodeCentreMedical); });
-  run.Step([this] { Cbo_LibCentreMedAidant.SetText(R_CentreMedical->Extract(1).Text()); });
+  run.Step([this] { Cbo_LibCentreMedAidant.SetText(R_CentreMedical->Extract(kLabel).Text()); });
   run.Step([] { R_AntenneMedicale.Release(); });
   run.Step([this] { R_AntenneMedicale = F_AntenneMedicale->ReadRecord(CodeAntenneMedicale); });
-  run.Step([this] { Cbo_LibAntMedAidant.SetText(R_AntenneMedicale->Extract(1).Text()); });
+  run.Step([this] { Cbo_LibAntMedAidant.SetText(R_AntenneMedicale->Extract(kLabel).Text()); });
 }

@@ -62,10 +62,12 @@ TEST_F(InitTest, LockedEntryLowersTheLevelUntilTheControlEnds) {
   EXPECT_EQ(harness.Screen().AccessLevel(), 1);
   EXPECT_EQ(Inspect().NiveauAccesInitial(), basis::Variant(2));
   EXPECT_TRUE(control.Cmd_OkSectorisation.Visible());
-  for (const forms::Widget* field :
-       {static_cast<forms::Widget*>(&control.Txt_SecteurAidant), &control.Cbo_LibSecteurAidant,
-        &control.Txt_SousSecteurAidant, &control.Cbo_LibSousSecteurAidant,
-        &control.Txt_QuartierAidant, &control.Cbo_LibQuartierAidant, &control.Cbo_LibMoyLocAidant})
+  const std::vector<const forms::Widget*> locked = {
+      &control.Txt_SecteurAidant,     &control.Cbo_LibSecteurAidant,
+      &control.Txt_SousSecteurAidant, &control.Cbo_LibSousSecteurAidant,
+      &control.Txt_QuartierAidant,    &control.Cbo_LibQuartierAidant,
+      &control.Cbo_LibMoyLocAidant};
+  for (const forms::Widget* field : locked)
     EXPECT_FALSE(field->Enabled()) << field->Name();
   EXPECT_TRUE(control.Txt_CentreMedAidant.Enabled() && control.Cbo_LibCentreMedAidant.Enabled() &&
               control.Txt_AntMedAidant.Enabled() && control.Cbo_LibAntMedAidant.Enabled());

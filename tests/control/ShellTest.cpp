@@ -92,10 +92,12 @@ TEST_F(ShellTest, FreshControlHasEveryWidgetCaptionedEnabledVisibleAndEmpty) {
   for (const forms::Widget* widget : control.UserControl.Widgets()) {
     EXPECT_TRUE(widget->Enabled()) << widget->Name();
     EXPECT_TRUE(widget->Visible()) << widget->Name();
-    if (auto* text = dynamic_cast<const forms::TextWidget*>(widget))
+    if (auto* text = dynamic_cast<const forms::TextWidget*>(widget)) {
       EXPECT_EQ(text->Text(), "") << widget->Name();
-    if (auto* list = dynamic_cast<const forms::ItemList*>(widget))
+    }
+    if (auto* list = dynamic_cast<const forms::ItemList*>(widget)) {
       EXPECT_EQ(list->ListCount(), 0) << widget->Name();
+    }
   }
 }
 
