@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "ControlHarness.h"
 #include "ListEntries.h"
 
@@ -14,90 +11,63 @@ class SelectionListsTest : public ::testing::Test {
  protected:
   void SetUp() override { store.LoadStandardWorld(); }
 
-  // An aidant without sectorisation whose attribute 43 holds these values.
-  void PutAidantWithSelection(const std::string& code, std::initializer_list<std::string> values) {
-    std::vector<std::string> attributes(43);
-    attributes[1] = "BLANC";
-    attributes[42] = TestStore::Values(values);
-    store.Put("CIVILAIDANT", code, attributes);
-  }
-
-  void LockSectorEntry() {
-    std::vector<std::string> counter(45);
-    counter[44] = "2";
-    store.Put("COMPTEUR", "999", counter);
-  }
-
   TestStore store;
   ControlHarness harness{store};
 };
 
-TEST_F(SelectionListsTest, RecordValuesAreShownInTheirOrderDuplicatesKeptUnknownSkipped) {
-  PutAidantWithSelection("A010", {"012", "099", "003", "012"});
-  Ctr_Sectorisation& control = harness.Open("A010");
-  EXPECT_EQ(Entries(control.Lst_Sel), (Texts{"Écluse", "Sud", "Écluse"}));
-  EXPECT_EQ(ItemDatas(control.Lst_Sel), (std::vector<long>{12, 3, 12}));
+TEST_F(SelectionListsTest, StoredValuesShowInTheirOrderDuplicatesKeptUnknownSkipped) {
+  std::vector<std::string> aidant(43);
+  aidant[42] = TestStore::Values({"012", "099", "003", "012"});
+  store.Put("CIVILAIDANT", "A010", aidant);
+  Ctr_Sectorisation& c = harness.Open("A010");
+  EXPECT_EQ(Entries(c.Lst_Sel), (Texts{"Écluse", "Sud", "Écluse"}));
+  EXPECT_EQ(ItemDatas(c.Lst_Sel), (std::vector<long>{12, 3, 12}));
 }
 
-TEST_F(SelectionListsTest, AddingCopiesEachSelectedLabelOnceAndDeselects) {
-  Ctr_Sectorisation& control = harness.Open("A003");
-  control.Lst_Pos.UserSelect({0, 2});
-  control.Cmd_Ajoute.UserClick();
-  EXPECT_EQ(Entries(control.Lst_Sel), (Texts{"Centre-ville", "Nord"}));
-  EXPECT_EQ(ItemDatas(control.Lst_Sel), (std::vector<long>{1, 2}));
-  EXPECT_FALSE(control.Lst_Sel.Selected(0) || control.Lst_Sel.Selected(1));
+TEST_F(SelectionListsTest, AddCopiesEachSelectedLabelOnceRemoveTakesOutTheSelected) {
+  Ctr_Sectorisation& c = harness.Open("A003");
+  c.Lst_Pos.UserSelect({0, 2});
+  c.Cmd_Ajoute.UserClick();
+  c.Lst_Pos.UserSelect({0, 1});
+  c.Lst_Pos.UserDblClick();
+  EXPECT_EQ(Entries(c.Lst_Sel), (Texts{"Centre-ville", "Nord", "Écluse"}));
+  EXPECT_EQ(ItemDatas(c.Lst_Sel), (std::vector<long>{1, 2, 12}));
+  EXPECT_EQ(c.Lst_Pos.ListCount(), 4);
+  EXPECT_FALSE(c.Lst_Pos.Selected(0) || c.Lst_Pos.Selected(1) || c.Lst_Pos.Selected(2));
 
-  control.Lst_Pos.UserSelect({0, 1});
-  control.Lst_Pos.UserDblClick();
-  EXPECT_EQ(Entries(control.Lst_Sel), (Texts{"Centre-ville", "Nord", "Écluse"}));
-  EXPECT_EQ(Entries(control.Lst_Pos).size(), 4u) << "a chosen sector stays possible";
-  for (int i = 0; i < control.Lst_Pos.ListCount(); ++i)
-    EXPECT_FALSE(control.Lst_Pos.Selected(i));
-}
-
-TEST_F(SelectionListsTest, RemovingTakesOutTheSelectedEntriesOnly) {
-  Ctr_Sectorisation& control = harness.Open("A003");
-  control.Cmd_Tous.UserClick();
-  control.Lst_Sel.UserSelect({});
-  control.Cmd_Ote.UserClick();
-  EXPECT_EQ(control.Lst_Sel.ListCount(), 4);
-
-  control.Lst_Sel.UserSelect({1, 3});
-  control.Cmd_Ote.UserClick();
-  EXPECT_EQ(Entries(control.Lst_Sel), (Texts{"Centre-ville", "Nord"}));
-  control.Lst_Sel.UserSelect({0});
-  control.Lst_Sel.UserDblClick();
-  EXPECT_EQ(Entries(control.Lst_Sel), (Texts{"Nord"}));
+  c.Cmd_Ote.UserClick();  // nothing selected
+  EXPECT_EQ(c.Lst_Sel.ListCount(), 3);
+  c.Lst_Sel.UserSelect({0, 2});
+  c.Cmd_Ote.UserClick();
+  c.Lst_Sel.UserSelect({0});
+  c.Lst_Sel.UserDblClick();
+  EXPECT_EQ(c.Lst_Sel.ListCount(), 0);
 }
 
 TEST_F(SelectionListsTest, AllReplacesTheSelectionWithEveryPossibleSector) {
-  Ctr_Sectorisation& control = harness.Open("A001");
-  ASSERT_EQ(Entries(control.Lst_Sel), (Texts{"Nord", "Écluse"}));
-  control.Lst_Pos.UserSelect({1});
-  control.Cmd_Tous.UserClick();
-  EXPECT_EQ(Entries(control.Lst_Sel), Entries(control.Lst_Pos));
-  EXPECT_EQ(ItemDatas(control.Lst_Sel), ItemDatas(control.Lst_Pos));
-  EXPECT_TRUE(control.Lst_Pos.Selected(1)) << "the possible sectors' selection is not touched";
+  Ctr_Sectorisation& c = harness.Open("A001");
+  ASSERT_EQ(Entries(c.Lst_Sel), (Texts{"Nord", "Écluse"}));
+  c.Lst_Pos.UserSelect({1});
+  c.Cmd_Tous.UserClick();
+  EXPECT_EQ(Entries(c.Lst_Sel), Entries(c.Lst_Pos));
+  EXPECT_EQ(ItemDatas(c.Lst_Sel), ItemDatas(c.Lst_Pos));
+  EXPECT_TRUE(c.Lst_Pos.Selected(1));
 }
 
 TEST_F(SelectionListsTest, LockedSectorEntryChangesNothing) {
-  LockSectorEntry();
-  Ctr_Sectorisation& control = harness.Open("A001");
-  const Texts stored = {"Nord", "Écluse"};
-  ASSERT_EQ(Entries(control.Lst_Sel), stored);
-
-  control.Lst_Pos.UserSelect({0, 3});
-  control.Cmd_Ajoute.UserClick();
-  control.Lst_Pos.UserDblClick();
-  control.Lst_Sel.UserSelect({0, 1});
-  control.Cmd_Ote.UserClick();
-  control.Lst_Sel.UserDblClick();
-  control.Cmd_Tous.UserClick();
-
-  EXPECT_EQ(Entries(control.Lst_Sel), stored);
-  EXPECT_TRUE(control.Cmd_Ajoute.Enabled() && control.Cmd_Ote.Enabled() &&
-              control.Cmd_Tous.Enabled());
-  EXPECT_TRUE(harness.Host().Messages().empty());
+  std::vector<std::string> counter(45);
+  counter[44] = "2";
+  store.Put("COMPTEUR", "999", counter);
+  Ctr_Sectorisation& c = harness.Open("A001");
+  c.Lst_Pos.UserSelect({0, 3});
+  c.Cmd_Ajoute.UserClick();
+  c.Lst_Pos.UserDblClick();
+  c.Lst_Sel.UserSelect({0, 1});
+  c.Cmd_Ote.UserClick();
+  c.Lst_Sel.UserDblClick();
+  c.Cmd_Tous.UserClick();
+  EXPECT_EQ(Entries(c.Lst_Sel), (Texts{"Nord", "Écluse"}));
+  EXPECT_TRUE(c.Cmd_Ajoute.Enabled() && c.Cmd_Ote.Enabled() && c.Cmd_Tous.Enabled());
 }
 
 }  // namespace
