@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "forms/ItemList.h"
+
+namespace qtui {
+
+inline QString ToQString(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// A caption shown on a button or a tab, where '&' would otherwise mark a shortcut.
+inline QString CaptionText(const std::string& caption) {
+  return ToQString(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+// Whether the Qt entries already read as the model's: count entries, textAt(i) their text.
+template <class TextAt>
+bool EntriesMatch(const forms::ItemList& model, int count, TextAt textAt) {
+  if (count != model.ListCount())
+    return false;
+  for (int i = 0; i < count; ++i)
+    if (textAt(i) != ToQString(model.List(i)))
+      return false;
+  return true;
+}
+
+}  // namespace qtui

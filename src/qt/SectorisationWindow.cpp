@@ -1,0 +1,50 @@
+#include "qt/SectorisationWindow.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+#include "qt/QtText.h"
+
+namespace qtui {
+
+SectorisationWindow::SectorisationWindow(forms::HelpEngine& help, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      services_(std::make_unique<QtHostServices>(*this)),
+      control_(std::make_unique<Ctr_Sectorisation>(*services_, help)),
+      view_(new SectorisationView(*control_, this)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("Sectorisation"));
+  services_->SetActionRunner(view_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(view_);
+}
+
+SectorisationWindow::~SectorisationWindow() {
+  delete view_;
+  control_.reset();
+}
+
+void SectorisationWindow::Open(const std::shared_ptr<dba::DatabaseConnection>& database,
+                               const std::shared_ptr<dba::DatabaseClient>& client,
+                               const std::shared_ptr<rights::UserRights>& rights,
+                               const std::string& code) {
+  setWindowTitle(QStringLiteral("Sectorisation de l'aidant %1").arg(ToQString(code)));
+  control_->TheDatabase(database);
+  control_->TheClient(client);
+  control_->DroitsUtilisateur(rights);
+  control_->W_Code = code;
+  control_->Init();
+}
+
+void SectorisationWindow::SetActionListener(ActionListener* listener) {
+  view_->SetActionListener(listener);
+  services_->SetActionListener(listener);
+}
+
+void SectorisationWindow::closeEvent(QCloseEvent* event) {
+  emit Left(control_->W_SortirSectorisation == basis::True);
+  event->accept();
+}
+
+}  // namespace qtui
