@@ -13,10 +13,6 @@ namespace {
 
 using forms::HostEvent;
 
-std::string ErrorText(const basis::Error& error) {
-  return "error " + std::to_string(error.Number()) + " " + error.Description();
-}
-
 // An element of a record as a script writes it: the values of a whole attribute
 // separated by ], the subvalues of a value by \ (the marks themselves cannot be typed).
 std::string ElementText(const std::string& element) {
@@ -100,7 +96,7 @@ void ScenarioSession::CheckProperty(const ScriptCommand& command) {
   try {
     actual = property.ReadFrom(widget, command.propertyIndex);
   } catch (const basis::Error& error) {
-    Judge(command.line, false, expected, ErrorText(error));
+    Judge(command.line, false, expected, "error " + ErrorText(error));
     return;
   }
   if (!actual)
@@ -194,7 +190,7 @@ void ScenarioSession::CheckRecord(const ScriptCommand& command) {
     actual = ElementText(record->Extract(command.attribute, command.value).Text());
   } catch (const basis::Error& error) {
     Judge(command.line, false, expected,
-          error.Number() == basis::kRecordNotFound ? "no record" : ErrorText(error));
+          error.Number() == basis::kRecordNotFound ? "no record" : "error " + ErrorText(error));
     return;
   }
   Judge(command.line, actual == command.text, expected, QuoteText(actual));

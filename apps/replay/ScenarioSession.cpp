@@ -14,11 +14,11 @@ namespace {
 
 constexpr const char* kScreenKey = "DOSAIDANTSECTEUR";
 
-std::string ErrorText(const basis::Error& error) {
+}  // namespace
+
+std::string ScenarioSession::ErrorText(const basis::Error& error) {
   return std::to_string(error.Number()) + " " + error.Description();
 }
-
-}  // namespace
 
 ScenarioSession::ScenarioSession(std::shared_ptr<dba::DatabaseConnection> database,
                                  std::shared_ptr<dba::DatabaseClient> client,

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "basis/Error.h"
 #include "basis/Integer.h"
 #include "control/Ctr_Sectorisation.h"
 #include "forms/ScriptedHost.h"
@@ -59,6 +60,8 @@ class ScenarioSession {
   std::string WindowState() const;
   // Counts the expectation; a failure is reported as "expected ..., got ...".
   void Judge(int line, bool passed, const std::string& expected, const std::string& got);
+  // "NUMBER DESCRIPTION".
+  static std::string ErrorText(const basis::Error& error);
 
   std::shared_ptr<dba::DatabaseConnection> database_;
   std::shared_ptr<dba::DatabaseClient> client_;

@@ -19,7 +19,6 @@ class WidgetProperty {
   // nullptr for a name that is no property.
   static const WidgetProperty* Named(std::string_view name);
 
-  std::string_view Name() const { return name_; }
   Form ValueForm() const { return form_; }
   // Written with an entry index: List(i), ItemData(i), Selected(i).
   bool Indexed() const { return indexed_; }
