@@ -35,6 +35,7 @@ void SectorisationWindow::Open(const std::shared_ptr<dba::DatabaseConnection>& d
   control_->DroitsUtilisateur(rights);
   control_->W_Code = code;
   control_->Init();
+  view_->Refresh();
 }
 
 void SectorisationWindow::SetActionListener(ActionListener* listener) {

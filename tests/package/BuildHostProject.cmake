@@ -15,3 +15,4 @@ run("configure" ${CMAKE_COMMAND} -S ${HOST_SOURCE} -B ${WORK}/build
     -DCMAKE_BUILD_TYPE=${BUILD_TYPE})
 run("build" ${CMAKE_COMMAND} --build ${WORK}/build)
 run("run" ${WORK}/build/sample-host)
+run("run with Qt" ${WORK}/build/sample-qt-host)

@@ -2,13 +2,10 @@
 // a store of its own, then checks what a host relies on.
 #include <filesystem>
 #include <iostream>
-#include <memory>
 
+#include "SampleStore.h"
 #include "control/Ctr_Sectorisation.h"
-#include "dba/DatabaseClient.h"
-#include "dba/DynamicArray.h"
 #include "forms/ScriptedHost.h"
-#include "rights/UserRights.h"
 
 namespace {
 
@@ -20,20 +17,12 @@ int Fail(const std::string& what) {
 }  // namespace
 
 int main() {
-  auto client = std::make_shared<dba::DatabaseClient>();
-  auto database = client->Connect("sqlite::memory:");
-  for (const char* file : {"CIVILAIDANT", "TABLES", "SECTEUR", "SOUSSECTEUR", "QUARTIER",
-                           "CENTREMEDICAL", "ANTENNEMEDICALE", "COMMUNES", "COMPTEUR"})
-    database->CreateFile(file);
-  database->OpenFile("SECTEUR")->WriteRecord("001", dba::DynamicArray("001", "Centre"));
-  auto rights = std::make_shared<rights::UserRights>();
-  rights->Grant("DOSAIDANTSECTEUR", 2);
-
+  SampleStore store;
   forms::ScriptedHost host;
   Ctr_Sectorisation control(host, host);
-  control.TheDatabase(database);
-  control.TheClient(client);
-  control.DroitsUtilisateur(rights);
+  control.TheDatabase(store.database);
+  control.TheClient(store.client);
+  control.DroitsUtilisateur(store.rights);
   control.W_Code = "A1";
   control.Init();
   if (control.Cbo_LibSecteurAidant.List(0) != "Centre")

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <memory>
+#include <string>
+
+#include "TestStore.h"
+#include "control/ContextIDs.h"
+#include "control/Variables.h"
+#include "forms/MessageStyle.h"
+#include "forms/ScriptedHost.h"
+#include "qt/QtHelpEngine.h"
+#include "qt/SectorisationWindow.h"
+#include "rights/UserRights.h"
+
+// A sectorisation screen in a real Qt window over the standard test world, answering
+// its questions from a scripted host. Each test starts from a fresh process-wide state.
+class ScreenFixture : public ::testing::Test {
+ protected:
+  ScreenFixture() : rights_(std::make_shared<rights::UserRights>()) {
+    Variables::Reset();
+    ContextIDs::Reset();
+    store_.LoadStandardWorld();
+    rights_->Grant("DOSAIDANTSECTEUR", 2);
+  }
+
+  ~ScreenFixture() override {
+    delete window_.data();
+    Variables::Reset();
+  }
+
+  qtui::SectorisationWindow& Open(const std::string& code) {
+    window_ = new qtui::SectorisationWindow(help_);
+    window_->Services().SetAnswerSource(&answers_);
+    window_->Open(store_.Connection(), store_.Client(), rights_, code);
+    window_->show();
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
+    return *window_;
+  }
+
+  template <class QtWidget>
+  QtWidget& Child(const char* name) const {
+    auto* widget = window_->findChild<QtWidget*>(QString::fromLatin1(name));
+    if (widget == nullptr)
+      throw std::logic_error(std::string("no Qt widget named ") + name);
+    return *widget;
+  }
+
+  // Runs what was queued: the unloading of the window and its destruction.
+  static void Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  static void Click(QWidget& widget, Qt::MouseButton button = Qt::LeftButton,
+                    QPoint at = QPoint()) {
+    QTest::mouseClick(&widget, button, Qt::NoModifier, at);
+  }
+
+  TestStore store_;
+  qtui::QtHelpEngine help_;
+  forms::ScriptedHost answers_;
+  std::shared_ptr<rights::UserRights> rights_;
+  QPointer<qtui::SectorisationWindow> window_;
+};
