@@ -1,6 +1,7 @@
 // The screen in real Qt widgets: what it draws where, and the person's work with the
 // keyboard and the mouse going through the control.
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,7 +170,11 @@ TEST_F(ScreenTest, OkWritesTheStoreAndClosesTheWindow) {
   QTest::keyClick(&transport, Qt::Key_End);  // À pied
   Click(Child<QPushButton>("Cmd_OkSectorisation"));
   EXPECT_EQ(store_.Element("CIVILAIDANT", "A001", 34), "4");
+  // Busy until the event loop is next idle.
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
   Settle();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(sortie);
   EXPECT_TRUE(window_.isNull());
 }
