@@ -1,8 +1,8 @@
 // The screen in real Qt widgets: what it draws where, and the person's work with the
 // keyboard and the mouse going through the control.
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
