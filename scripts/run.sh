@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Builds the release configuration and runs the main job on the embedded demo data.
+# Builds the release configuration and runs the host application on the embedded demo
+# database (created in the user's data folder on first run). Options are passed on to
+# delvaro-host (see --help). Without a display it draws the screen of a demo aidant
+# into a PNG instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh release
-db="${DELVARO_DB:-$PWD/build/demo.db}"
-rm -f "$db"
-build/apps/db/delvaro-db --db "$db" demo
-echo "Secteurs de la base de démonstration ($db) :"
-build/apps/db/delvaro-db --db "$db" query 'SSELECT SECTEUR PAR 1'
+host=build/apps/host/delvaro-host
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "$#" -eq 0 ]; then
+  shot="$PWD/build/delvaro-A001.png"
+  echo "Pas d'écran : la fenêtre de l'aidant A001 est dessinée dans $shot"
+  exec "$host" --aidant A001 --screenshot "$shot"
+fi
+exec "$host" "$@"
