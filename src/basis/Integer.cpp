@@ -5,23 +5,14 @@
 #include <limits>
 
 #include "basis/Error.h"
+#include "basis/Text.h"
 
 namespace basis {
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // Reads a decimal number with optional sign and fraction, blanks around it allowed.
 double ParseNumber(std::string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin]))
-    ++begin;
-  while (end > begin && IsBlank(text[end - 1]))
-    --end;
-  std::string_view body = text.substr(begin, end - begin);
+  const std::string_view body = Trim(text);
   std::size_t i = 0;
   if (i < body.size() && (body[i] == '+' || body[i] == '-'))
     ++i;

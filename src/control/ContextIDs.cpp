@@ -6,22 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "basis/Text.h"
+
 namespace ContextIDs {
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ';
-}
-
-std::string Trim(const std::string& text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin]))
-    ++begin;
-  while (end > begin && IsBlank(text[end - 1]))
-    --end;
-  return text.substr(begin, end - begin);
-}
 
 // The file that holds this code: a shared library names itself in its link map; the main
 // program has an empty name there and is found through the process instead.
@@ -54,7 +42,7 @@ void AfficherSommaire(forms::HelpEngine& help) {
 }
 
 std::string CheminFichierAide(const std::string& dossier) {
-  const std::string trimmed = Trim(dossier);
+  const std::string_view trimmed = basis::Trim(dossier);
   if (!trimmed.empty() && trimmed.back() == '/')
     return dossier + kHelpFileName;
   return dossier + "/" + kHelpFileName;
