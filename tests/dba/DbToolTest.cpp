@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -19,7 +18,7 @@ struct Outcome {
 
 class DbToolRun : public ::testing::Test {
  protected:
-  Outcome Run(std::vector<std::string> arguments, const std::string& input = "") {
+  Outcome Run(const std::vector<std::string>& arguments, const std::string& input = "") {
     std::istringstream in(input);
     std::ostringstream out, err;
     const int status = DbTool(in, out, err).Run(arguments);
@@ -46,8 +45,7 @@ TEST_F(DbToolRun, AWrongCommandLineGivesTheUsageAndStatusTwo) {
       {"--db", db_, "query", "SSELECT SECTEUR", "--columns"},
       {"--db", db_, "export", "--columns", "0 1"},
       {"--db", db_, "--verbeux", "export"},
-      {"export"},
-  };
+      {"export"}};
   for (const auto& arguments : wrong) {
     const Outcome outcome = Run(arguments);
     EXPECT_EQ(outcome.status, 2) << ::testing::PrintToString(arguments);
@@ -59,73 +57,59 @@ TEST_F(DbToolRun, AWrongCommandLineGivesTheUsageAndStatusTwo) {
   EXPECT_NE(help.out.find("query 'INSTRUCTION'"), std::string::npos);
 }
 
-TEST_F(DbToolRun, TheDemoDataLoadsWholeAndExportsAsEmbedded) {
+TEST_F(DbToolRun, TheDemoDataLoadsWholeImportsBackByteForByteAndAnswersQueries) {
   EXPECT_EQ(OnDb({"demo"}).status, 0);
-  const Outcome exported = OnDb({"export"});
-  EXPECT_EQ(exported.status, 0);
-  EXPECT_EQ(exported.out, appsupport::DemoData::Text());
-
-  auto connection = dba::DatabaseClient().Connect("sqlite:" + db_);
-  EXPECT_EQ(connection->ListFiles(),
-            (std::vector<std::string>{"ANTENNEMEDICALE", "CENTREMEDICAL", "CIVILAIDANT", "COMMUNES",
-                                      "COMPTEUR", "QUARTIER", "SECTEUR", "SOUSSECTEUR", "TABLES"}));
-  // Every key begins with its parent's key, and every district names an existing antenna.
-  auto parentExists = [&](const std::string& file, const std::string& parentFile,
-                          std::size_t length) {
-    for (const std::string& key : connection->OpenFile(file)->ListKeys()) {
-      EXPECT_NO_THROW(connection->OpenFile(parentFile)->ReadRecord(key.substr(0, length))) << key;
-    }
-  };
-  parentExists("SOUSSECTEUR", "SECTEUR", 3);
-  parentExists("QUARTIER", "SOUSSECTEUR", 5);
-  parentExists("ANTENNEMEDICALE", "CENTREMEDICAL", 3);
-  for (const std::string& key : connection->OpenFile("QUARTIER")->ListKeys()) {
-    const std::string antenna =
-        connection->OpenFile("QUARTIER")->ReadRecord(key)->Extract(2).Text();
-    EXPECT_NO_THROW(connection->OpenFile("ANTENNEMEDICALE")->ReadRecord(antenna)) << key;
-  }
-}
-
-TEST_F(DbToolRun, ImportIsAllOrNothing) {
-  const std::string path = folder_.File("records.jsonl");
-  std::ofstream(path) << R"({"file":"SECTEUR","key":"001","record":["Centre"]})"
-                      << "\n"
-                      << R"({"file":"SECTEUR","key":"002","record":["Nord"],})"
-                      << "\n";
-  const Outcome failed = OnDb({"import", path});
-  EXPECT_EQ(failed.status, 1);
-  EXPECT_NE(failed.err.find("Ligne 2"), std::string::npos);
-  EXPECT_EQ(OnDb({"export"}).out, "");
-  EXPECT_EQ(OnDb({"import", folder_.File("absent.jsonl")}).status, 1);
-}
-
-TEST_F(DbToolRun, ExportedRecordsImportBackByteForByte) {
-  OnDb({"demo"});
+  EXPECT_EQ(OnDb({"export"}).out, appsupport::DemoData::Text());
   OnDb({"create", "VIDE", "AUTRE"});
   const std::string exported = OnDb({"export", "SECTEUR", "TABLES", "VIDE"}).out;
   const std::string copy = folder_.File("copy.db");
   EXPECT_EQ(Run({"--db", copy, "import", "-"}, exported).status, 0);
   EXPECT_EQ(Run({"--db", copy, "export"}).out, exported);
-}
 
-TEST_F(DbToolRun, QueriesAndShowsRecords) {
-  OnDb({"demo"});
-  const Outcome chain = OnDb({"query", "SSELECT QUARTIER = '00501]' PAR 1", "--columns", "0 1 2"});
-  EXPECT_EQ(chain.status, 0);
-  EXPECT_EQ(std::count(chain.out.begin(), chain.out.end(), '\n'), 1);
-  EXPECT_TRUE(chain.out.starts_with("0050101\t")) << chain.out;
-  EXPECT_EQ(std::count(chain.out.begin(), chain.out.end(), '\t'), 2);
+  auto connection = dba::DatabaseClient().Connect("sqlite:" + db_);
+  // Keys begin with their parent's key, and a district names its antenna in attribute 2.
+  const struct {
+    const char *file, *parent;
+    long attribute;
+    std::size_t length;
+  } links[] = {{"SOUSSECTEUR", "SECTEUR", 0, 3},
+               {"QUARTIER", "SOUSSECTEUR", 0, 5},
+               {"ANTENNEMEDICALE", "CENTREMEDICAL", 0, 3},
+               {"QUARTIER", "ANTENNEMEDICALE", 2, std::string::npos}};
+  for (const auto& link : links) {
+    auto file = connection->OpenFile(link.file);
+    for (const std::string& key : file->ListKeys()) {
+      const std::string parent = file->ReadRecord(key)->Extract(link.attribute).Text();
+      EXPECT_NO_THROW(connection->OpenFile(link.parent)->ReadRecord(parent.substr(0, link.length)))
+          << link.file << " " << key;
+    }
+  }
 
+  EXPECT_EQ(OnDb({"query", "SSELECT QUARTIER = '00501]' PAR 1", "--columns", "0 1 2"}).out,
+            "0050101\tRue Marceau\t040001\n");
   const Outcome shown = OnDb({"show", "COMPTEUR", "999"});
-  EXPECT_NE(shown.out.find(R"("key":"999")"), std::string::npos);
+  EXPECT_TRUE(shown.out.starts_with(R"({"file":"COMPTEUR","key":"999","record":["",)"));
   EXPECT_TRUE(shown.out.ends_with(R"("","0"]})"
                                   "\n"));
+}
 
+TEST_F(DbToolRun, FailuresGiveStatusOneAndImportIsAllOrNothing) {
+  const std::string path = folder_.File("records.jsonl");
+  std::ofstream(path) << R"({"file":"SECTEUR","key":"001","record":["Centre"]})"
+                         "\n"
+                         R"({"file":"SECTEUR","key":"002","record":["Nord"],})"
+                         "\n";
+  const Outcome failed = OnDb({"import", path});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.err.find("Ligne 2"), std::string::npos);
+  EXPECT_EQ(OnDb({"export"}).out, "");
+  EXPECT_EQ(OnDb({"import", folder_.File("absent.jsonl")}).status, 1);
+
+  OnDb({"create", "SECTEUR"});
   const Outcome missing = OnDb({"show", "SECTEUR", "999"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("introuvable"), std::string::npos);
   EXPECT_EQ(OnDb({"query", "SSELECT SECTEUR PAR"}).status, 1);
-
   const std::string absent = folder_.File("absent.db");
   EXPECT_EQ(Run({"--db", absent, "query", "SSELECT SECTEUR PAR 1"}).status, 1);
   EXPECT_FALSE(std::filesystem::exists(absent));

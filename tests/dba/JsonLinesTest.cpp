@@ -5,7 +5,6 @@
 #include "StoreTestSupport.h"
 #include "dba/DatabaseClient.h"
 #include "dba/JsonLines.h"
-#include "dba/RecordJson.h"
 
 namespace {
 
@@ -13,24 +12,23 @@ std::shared_ptr<dba::DatabaseConnection> Memory() {
   return dba::DatabaseClient().Connect("sqlite::memory:");
 }
 
-std::string Export(dba::DatabaseConnection& connection, std::vector<std::string> files = {}) {
+std::string Export(dba::DatabaseConnection& connection) {
   std::ostringstream out;
-  dba::JsonLines::Export(connection, files, out);
+  dba::JsonLines::Export(connection, {}, out);
   return out.str();
 }
 
-// Every shape an attribute can take, files out of name order, keys out of key order.
-const std::string kShapes =
-    R"({"file":"TABLES","key":"MOYENSLOC","record":["",["1","2"],["Vélo","À pied"]]})"
-    "\n"
-    R"({"file":"B","key":"k2","record":["a",[["s1","s2"]],["",""],[["x","y"],"z",""],"fin"]})"
-    "\n"
-    R"({"file":"B","key":"k1","record":[]})"
-    "\n";
-
 TEST(JsonLines, ExportThenImportGivesBackTheSameBytes) {
+  // Every shape an attribute can take, files out of name order, keys out of key order.
+  const std::string shapes =
+      R"({"file":"TABLES","key":"MOYENSLOC","record":["",["1","2"],["Vélo","À pied"]]})"
+      "\n"
+      R"({"file":"B","key":"k2","record":["a",[["s1","s2"]],["",""],[["x","y"],"z",""],"fin"]})"
+      "\n"
+      R"({"file":"B","key":"k1","record":[]})"
+      "\n";
   auto first = Memory();
-  EXPECT_EQ(dba::JsonLines::Load(*first, kShapes), 3);
+  EXPECT_EQ(dba::JsonLines::Load(*first, shapes), 3);
   const std::string exported = Export(*first);
   EXPECT_EQ(exported.substr(0, exported.find('\n')), R"({"file":"B","key":"k1","record":[]})");
   auto second = Memory();
@@ -38,13 +36,9 @@ TEST(JsonLines, ExportThenImportGivesBackTheSameBytes) {
   EXPECT_EQ(Export(*second), exported);
 
   auto record = first->OpenFile("B")->ReadRecord("k2");
-  EXPECT_EQ(record->DCount(2), 1);
   EXPECT_EQ(record->Extract(2, 1, 2).Text(), "s2");
   EXPECT_EQ(record->DCount(3), 2);
   EXPECT_EQ(record->Extract(4, 1, 1).Text(), "x");
-  EXPECT_EQ(Export(*first, {"TABLES"}),
-            R"({"file":"TABLES","key":"MOYENSLOC","record":["",["1","2"],["Vélo","À pied"]]})"
-            "\n");
 }
 
 TEST(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
@@ -75,17 +69,17 @@ TEST(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
   }
 }
 
-TEST(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8) {
+TEST(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing) {
   auto connection = Memory();
   connection->CreateFile("SECTEUR");
-  EXPECT_EQ(ErrorOf([&] {
-              Export(*connection, {"SECTEUR", "AUTRE"});
-            }).Number(),
-            basis::kFileNotFound);
-  connection->OpenFile("SECTEUR")->WriteRecord("001", dba::DynamicArray("\xC3("));
   std::ostringstream out;
-  const basis::Error error = ErrorOf([&] { dba::JsonLines::Export(*connection, {}, out); });
-  EXPECT_NE(error.Description().find("001"), std::string::npos);
+  auto exportFiles = [&](const std::vector<std::string>& files) {
+    return ErrorOf([&] { dba::JsonLines::Export(*connection, files, out); });
+  };
+  EXPECT_EQ(exportFiles({"SECTEUR", "AUTRE"}).Number(), basis::kFileNotFound);
+  connection->OpenFile("SECTEUR")->WriteRecord("000", dba::DynamicArray("Nord"));
+  connection->OpenFile("SECTEUR")->WriteRecord("001", dba::DynamicArray("\xC3("));
+  EXPECT_NE(exportFiles({}).Description().find("001"), std::string::npos);
   EXPECT_TRUE(out.str().empty());
 }
 

@@ -1,74 +1,76 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "StoreTestSupport.h"
 #include "TestStore.h"
+#include "dba/Marks.h"
 
 namespace {
 
+using Table = std::vector<std::string>;
+
 class Query : public ::testing::Test {
  protected:
-  // Each row as "key label" (columns 1 and 2, whatever they hold), in result order.
-  std::vector<std::string> Rows(const std::string& statement, const std::string& file,
-                                const std::string& columns = "0 1") {
-    const auto result = Execute(statement, file, columns);
-    std::vector<std::string> rows;
+  void SetUp() override { store_.LoadStandardWorld(); }
+
+  // The request as the control builds it, on the file the statement names.
+  std::shared_ptr<dba::DynamicArray> Execute(const std::string& statement,
+                                             const std::string& columns = "0 1") {
+    std::string verb, file;
+    std::istringstream(statement) >> verb >> file;
+    return Execute(statement, file, columns);
+  }
+  std::shared_ptr<dba::DynamicArray> Execute(const std::string& statement, const std::string& file,
+                                             const std::string& columns) {
+    dba::DynamicArray request;
+    request.Replace(1, statement);
+    request.Replace(2, file);
+    request.Replace(3, columns);
+    long outValue = 0;
+    return store_.Connection()->ExecuteQuery(request.Text(), std::string(), outValue);
+  }
+
+  // Each row as "key label", in result order.
+  Table Rows(const std::string& statement) {
+    const auto result = Execute(statement);
+    Table rows;
     for (long row = 1; row <= result->DCount(); ++row)
       rows.push_back(result->Extract(row, 1).Text() + " " + result->Extract(row, 2).Text());
     return rows;
   }
 
-  std::shared_ptr<dba::DynamicArray> Execute(const std::string& statement, const std::string& file,
-                                             const std::string& columns = "0 1") {
-    long outValue = 0;
-    return store_.Connection()->ExecuteQuery(Request(statement, file, columns), std::string(),
-                                             outValue);
-  }
-
-  basis::Error Failure(const std::string& statement, const std::string& file,
-                       const std::string& columns = "0 1") {
-    return ErrorOf([&] { Execute(statement, file, columns); });
-  }
-
-  void SetUp() override { store_.LoadStandardWorld(); }
-
   TestStore store_;
 };
 
-using Table = std::vector<std::string>;
-
-TEST_F(Query, AnswersTheFiveStatementsOfTheScreen) {
-  EXPECT_EQ(Rows("SSELECT SECTEUR PAR 1", "SECTEUR"),
-            (Table{"001 Centre-ville", "012 Écluse", "002 Nord", "003 Sud"}));
-  EXPECT_EQ(Rows("SSELECT SOUSSECTEUR = '001]' PAR 1", "SOUSSECTEUR"),
-            (Table{"00112 Cathédrale", "00101 Gare", "00105 Halles"}));
-  EXPECT_EQ(Rows("SSELECT QUARTIER = '00101]' PAR 1", "QUARTIER"),
-            (Table{"0010101 Quai A", "0010102 Quai B"}));
-  EXPECT_EQ(Rows("SSELECT CENTREMEDICAL PAR 1", "CENTREMEDICAL"),
-            (Table{"030 Centre Ouest", "020 Clinique Sud", "010 Hôpital Nord"}));
-  EXPECT_EQ(Rows("SSELECT ANTENNEMEDICALE = '010]' PAR 1", "ANTENNEMEDICALE"),
-            (Table{"010001 Antenne Gare", "010002 Antenne Lilas"}));
-  // An empty code keeps every record.
-  EXPECT_EQ(Rows("SSELECT SOUSSECTEUR = ']' PAR 1", "SOUSSECTEUR").size(), 6u);
-}
-
-TEST_F(Query, SelectingNothingGivesNoRowsAndAnEmptyFirstRow) {
-  const auto result = Execute("SSELECT SOUSSECTEUR = '009]' PAR 1", "SOUSSECTEUR");
-  EXPECT_EQ(result->DCount(), 0);
-  EXPECT_EQ(result->Extract(1, 1).Text(), "");
-  EXPECT_EQ(Execute("SSELECT SOUSSECTEUR = '00199' PAR 1", "SOUSSECTEUR")->DCount(), 0);
-}
-
-TEST_F(Query, KeyConditionsSelectByEqualityEndAndContent) {
-  EXPECT_EQ(Rows("SELECT SOUSSECTEUR = '00105'", "SOUSSECTEUR"), (Table{"00105 Halles"}));
-  EXPECT_EQ(Rows("SELECT SOUSSECTEUR = '[05'", "SOUSSECTEUR"),
-            (Table{"00105 Halles", "00205 Forêt"}));
-  EXPECT_EQ(Rows("SELECT SOUSSECTEUR = '[20]'", "SOUSSECTEUR"),
-            (Table{"00201 Parc", "00205 Forêt", "01201 Port"}));
+TEST_F(Query, SelectsByKeyPrefixEqualityEndAndContent) {
+  const struct {
+    const char* statement;
+    Table rows;
+  } cases[] = {
+      // The five statements of the screen.
+      {"SSELECT SECTEUR PAR 1", {"001 Centre-ville", "012 Écluse", "002 Nord", "003 Sud"}},
+      {"SSELECT SOUSSECTEUR = '001]' PAR 1", {"00112 Cathédrale", "00101 Gare", "00105 Halles"}},
+      {"SSELECT QUARTIER = '00101]' PAR 1", {"0010101 Quai A", "0010102 Quai B"}},
+      {"SSELECT CENTREMEDICAL PAR 1", {"030 Centre Ouest", "020 Clinique Sud", "010 Hôpital Nord"}},
+      {"SSELECT ANTENNEMEDICALE = '010]' PAR 1", {"010001 Antenne Gare", "010002 Antenne Lilas"}},
+      {"SSELECT SOUSSECTEUR = '00199' PAR 1", {}},
+      {"SELECT SOUSSECTEUR = '00105'", {"00105 Halles"}},
+      {"SELECT SOUSSECTEUR = '[05'", {"00105 Halles", "00205 Forêt"}},
+      {"SELECT SOUSSECTEUR = '[20]'", {"00201 Parc", "00205 Forêt", "01201 Port"}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Rows(c.statement), c.rows) << c.statement;
+  // An empty code keeps every record; nothing selected leaves an empty first row.
+  EXPECT_EQ(Rows("SSELECT SOUSSECTEUR = ']' PAR 1").size(), 6u);
+  const auto none = Execute("SSELECT SOUSSECTEUR = '009]' PAR 1");
+  EXPECT_EQ(none->DCount(), 0);
+  EXPECT_EQ(none->Extract(1, 1).Text(), "");
   // The literal runs to the last quote, so it may hold quotes itself.
   store_.Connection()->CreateFile("DIVERS");
   store_.Put("DIVERS", "l'eau", {"Eau"});
   store_.Put("DIVERS", "l'air", {"Air"});
-  EXPECT_EQ(Rows("SELECT DIVERS = 'l'e]'", "DIVERS"), (Table{"l'eau Eau"}));
+  EXPECT_EQ(Rows("SELECT DIVERS = 'l'e]'"), (Table{"l'eau Eau"}));
 }
 
 TEST_F(Query, SortsInFrenchThenByKey) {
@@ -79,22 +81,18 @@ TEST_F(Query, SortsInFrenchThenByKey) {
   store_.Put("PERSONNES", "p4", {"Emile", "2"});
   store_.Put("PERSONNES", "p5", {"émile", "2"});
   store_.Put("PERSONNES", "p0", {"Eve", "1"});
-  EXPECT_EQ(Rows("SSELECT PERSONNES PAR 1", "PERSONNES"),
+  EXPECT_EQ(Rows("SSELECT PERSONNES PAR 1"),
             (Table{"p4 Emile", "p5 émile", "p2 Émile", "p0 Eve", "p3 Eve", "p1 Zoé"}));
-  EXPECT_EQ(Rows("SSELECT PERSONNES PAR 2 PAR 1", "PERSONNES"),
+  EXPECT_EQ(Rows("SSELECT PERSONNES PAR 2 PAR 1"),
             (Table{"p0 Eve", "p3 Eve", "p1 Zoé", "p4 Emile", "p5 émile", "p2 Émile"}));
   // Without PAR, in key order.
-  EXPECT_EQ(Rows("SELECT PERSONNES", "PERSONNES").front(), "p0 Eve");
+  EXPECT_EQ(Rows("SELECT PERSONNES").front(), "p0 Eve");
 }
 
 TEST_F(Query, ReturnsTheRequestedColumnsWithValuesAsSubvalues) {
-  const auto result = Execute("SSELECT CIVILAIDANT = 'A001'", "CIVILAIDANT", "2 43 0 99");
-  ASSERT_EQ(result->DCount(), 1);
-  EXPECT_EQ(result->DCount(1), 4);
-  EXPECT_EQ(result->Extract(1, 1).Text(), "DUPONT");
-  EXPECT_EQ(result->Extract(1, 2, 2).Text(), "012");
-  EXPECT_EQ(result->Extract(1, 3).Text(), "A001");
-  EXPECT_EQ(result->Extract(1, 4).Text(), "");
+  const std::string VM(1, dba::kValueMark), SM(1, dba::kSubvalueMark);
+  EXPECT_EQ(Execute("SSELECT CIVILAIDANT = 'A001'", "2 43 0 99")->Text(),
+            "DUPONT" + VM + "002" + SM + "012" + VM + "A001" + VM);
 }
 
 TEST_F(Query, NamesWhatIsWrongWithAMalformedRequest) {
@@ -116,11 +114,11 @@ TEST_F(Query, NamesWhatIsWrongWithAMalformedRequest) {
       {"SSELECT SECTEUR PAR 1", "SECTEUR", "0 un", "colonne « un »"},
   };
   for (const Case& c : cases) {
-    const basis::Error error = Failure(c.statement, c.file, c.columns);
+    const basis::Error error = ErrorOf([&] { Execute(c.statement, c.file, c.columns); });
     EXPECT_EQ(error.Number(), basis::kQuerySyntax) << c.statement;
     EXPECT_NE(error.Description().find(c.expected), std::string::npos) << error.Description();
   }
-  const basis::Error unknown = Failure("SSELECT SECTEURS PAR 1", "SECTEURS");
+  const basis::Error unknown = ErrorOf([&] { Execute("SSELECT SECTEURS PAR 1"); });
   EXPECT_EQ(unknown.Number(), basis::kFileNotFound);
   EXPECT_NE(unknown.Description().find("SECTEURS"), std::string::npos);
 }

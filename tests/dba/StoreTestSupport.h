@@ -9,8 +9,6 @@
 #include <string>
 
 #include "basis/Error.h"
-#include "dba/DynamicArray.h"
-#include "dba/Marks.h"
 
 // The error an action raises; a test fails when it raises none.
 inline basis::Error ErrorOf(const std::function<void()>& action) {
@@ -21,16 +19,6 @@ inline basis::Error ErrorOf(const std::function<void()>& action) {
   }
   ADD_FAILURE() << "no error raised";
   return basis::Error(basis::kNoError, "");
-}
-
-// A query request as the control builds it.
-inline std::string Request(const std::string& statement, const std::string& file,
-                           const std::string& columns = "0 1") {
-  dba::DynamicArray request;
-  request.Replace(1, statement);
-  request.Replace(2, file);
-  request.Replace(3, columns);
-  return request.Text();
 }
 
 // A folder of its own under the system's temporary folder, removed afterwards.

@@ -1,30 +1,16 @@
 #include "FormsFixture.h"
-#include "forms/ComboBox.h"
-#include "forms/ListBox.h"
 #include "forms/TabStrip.h"
 
 namespace {
 
-class Lists : public FormsFixture {
- protected:
-  Lists() {
-    for (const char* entry : {"A", "B", "C", "D"}) {
-      list.AddItem(entry);
-      combo.AddItem(entry);
-    }
-  }
+using Lists = FormsFixture;
 
-  std::vector<bool> Selection() const {
-    std::vector<bool> selected;
-    for (int i = 0; i < list.ListCount(); ++i) {
-      selected.push_back(list.Selected(i));
-    }
-    return selected;
-  }
-
-  forms::ListBox list{surface, "Lst_Sel"};
-  forms::ComboBox combo{surface, "Cbo_Label", forms::ComboStyle::Editable};
-};
+std::vector<bool> SelectionOf(const forms::ListBox& list) {
+  std::vector<bool> selected;
+  for (int i = 0; i < list.ListCount(); ++i)
+    selected.push_back(list.Selected(i));
+  return selected;
+}
 
 TEST_F(Lists, WrongIndexesAreErrorsAndReadingPastTheEndGivesNothing) {
   EXPECT_EQ(list.List(4), "");
@@ -53,19 +39,19 @@ TEST_F(Lists, NewIndexNamesTheEntryAddedLastUntilOneIsRemoved) {
 }
 
 TEST_F(Lists, TheChoiceAndTheSelectionStayWithTheirEntries) {
-  combo.SetText("C");
-  combo.AddItem("avant", 0);
-  combo.RemoveItem(1);
-  EXPECT_EQ(combo.ListIndex(), 2);
-  combo.RemoveItem(2);
-  EXPECT_EQ(combo.ListIndex(), -1);
+  label.SetText("Sud");
+  label.AddItem("avant", 0);
+  label.RemoveItem(1);
+  EXPECT_EQ(label.ListIndex(), 1);
+  label.RemoveItem(1);
+  EXPECT_EQ(label.ListIndex(), -1);
 
   list.UserSelect({0, 2, 3, 9});
   list.RemoveItem(2);
   list.AddItem("avant", 0);
-  EXPECT_EQ(Selection(), (std::vector<bool>{false, true, false, true}));
+  EXPECT_EQ(SelectionOf(list), (std::vector<bool>{false, true, false, true}));
   list.UserSelect({2});  // exactly these: the others are deselected
-  EXPECT_EQ(Selection(), (std::vector<bool>{false, false, true, false}));
+  EXPECT_EQ(SelectionOf(list), (std::vector<bool>{false, false, true, false}));
 }
 
 TEST_F(Lists, TheObserverHearsOfEveryVisibleChangeOnly) {

@@ -44,11 +44,23 @@ class ScreenFixture : public ::testing::Test {
   }
 
   template <class QtWidget>
-  QtWidget& Child(const char* name) const {
-    auto* widget = window_->findChild<QtWidget*>(QString::fromLatin1(name));
+  QtWidget& Child(const QString& name) const {
+    auto* widget = window_->findChild<QtWidget*>(name);
     if (widget == nullptr)
-      throw std::logic_error(std::string("no Qt widget named ") + name);
+      throw std::logic_error("no Qt widget named " + name.toStdString());
     return *widget;
+  }
+
+  // Gives the widget the focus, types the text, then presses the key so many times.
+  template <class QtWidget>
+  QtWidget& Keys(const char* name, const QString& text, Qt::Key key = Qt::Key_unknown,
+                 int times = 1) {
+    auto& widget = Child<QtWidget>(name);
+    widget.setFocus();
+    QTest::keyClicks(&widget, text);
+    for (int i = 0; key != Qt::Key_unknown && i < times; ++i)
+      QTest::keyClick(&widget, key);
+    return widget;
   }
 
   // Runs what was queued: the unloading of the window and its destruction.
