@@ -1,131 +1,96 @@
-#include <gtest/gtest.h>
-
 #include <optional>
 
-#include "ControlHarness.h"
-#include "Ctr_SectorisationInspector.h"
-#include "ErrorNumberOf.h"
-#include "control/Variables.h"
+#include "ScreenTest.h"
 
 namespace {
 
-class InitTest : public ::testing::Test {
- protected:
-  void SetUp() override { store.LoadStandardWorld(); }
-  void SetCounter(const std::string& value) {
-    std::vector<std::string> counter(45);
-    counter[44] = value;
-    store.Put("COMPTEUR", "999", counter);
-  }
-  void PutAidantOfCommune(const std::string& code, const std::string& commune) {
-    std::vector<std::string> attributes(39);
-    attributes[38] = commune;
-    store.Put("CIVILAIDANT", code, attributes);
-  }
-  Ctr_Sectorisation& CreateConfigured(const std::string& code) {
-    Ctr_Sectorisation& c = harness.Create();
-    c.TheDatabase(store.Connection());
-    c.DroitsUtilisateur(harness.Rights());
-    c.W_Code = code;
-    return c;
-  }
-  Ctr_SectorisationInspector State() { return Ctr_SectorisationInspector(harness.Control()); }
+using InitTest = ScreenTest;
 
-  TestStore store;
-  ControlHarness harness{store};
-};
-
-class CounterTest : public InitTest,
-                    public ::testing::WithParamInterface<std::optional<std::string>> {};
-
-// Only 0 and 1 leave sector entry open: a counter that is missing or unreadable locks it.
-TEST_P(CounterTest, CounterDecidesWhetherSectorEntryIsLocked) {
-  const std::optional<std::string>& value = GetParam();
-  value ? SetCounter(*value) : store.Remove("COMPTEUR", "999");
-  harness.Open("A003");
-  const bool locked = !(value == "0" || value == "1");
-  EXPECT_EQ(Variables::SaisieSecteurBloquee, locked ? basis::True : basis::False);
-  EXPECT_EQ(harness.Screen().AccessLevel(), locked ? 1 : 2);
+TEST_F(InitTest, StoredSectorisationIsShownLevelByLevelUpToAStaleCode) {
+  const std::tuple<const char*, const char*, std::string> cases[] = {
+      {"0010101", "2",
+       "001|Centre-ville|01|Gare|01|Quai A|Vélo|010|Hôpital Nord|001|Antenne Gare|"},
+      // A district no longer in the file stops the display after the sub-sector.
+      {"0010199", "2", "001|Centre-ville|01|Gare||||||||"},
+      // A means of transport missing from the table shows no label, the rest goes on.
+      {"0010102", "9", "001|Centre-ville|01|Gare|02|Quai B||010|Hôpital Nord|001|Antenne Gare|"}};
+  for (const auto& [district, transport, shown] : cases) {
+    store.PutAidant("A010",
+                    {{31, "001"}, {32, "00101"}, {33, district}, {34, transport}, {35, "010001"}});
+    EXPECT_EQ(Levels(Open("A010")), shown);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, CounterTest,
-                         ::testing::Values("0", "1", "2", "12", "", "abc", "40000", std::nullopt));
-
-TEST_F(InitTest, LockedEntryLowersTheLevelUntilTheControlEnds) {
-  SetCounter("2");
-  Ctr_Sectorisation& c = harness.Open("A003");
-  EXPECT_EQ(State().NiveauAccesInitial(), basis::Variant(2));
-  EXPECT_TRUE(c.Cmd_OkSectorisation.Visible());
-  for (const forms::Widget* field : std::vector<const forms::Widget*>{
-           &c.Txt_SecteurAidant, &c.Cbo_LibSecteurAidant, &c.Txt_SousSecteurAidant,
-           &c.Cbo_LibSousSecteurAidant, &c.Txt_QuartierAidant, &c.Cbo_LibQuartierAidant,
-           &c.Cbo_LibMoyLocAidant})
-    EXPECT_FALSE(field->Enabled()) << field->Name();
-  EXPECT_TRUE(c.Txt_CentreMedAidant.Enabled() && c.Cbo_LibAntMedAidant.Enabled());
-  harness.Close();
-  EXPECT_EQ(harness.Screen().AccessLevel(), 2);
-}
-
-TEST_F(InitTest, LockedEntryForAReaderHidesOkAndNeverTouchesTheLevel) {
-  SetCounter("2");
-  harness.Screen().SetAccessLevel(1);
-  Ctr_Sectorisation& c = harness.Open("A003");
-  EXPECT_FALSE(c.Cmd_OkSectorisation.Visible());
-  EXPECT_TRUE(State().NiveauAccesInitial().IsEmpty());
-  EXPECT_TRUE(c.Txt_SecteurAidant.Enabled());
-  harness.Screen().SetAccessLevel(3);  // changed by the host meanwhile
-  harness.Close();
-  EXPECT_EQ(harness.Screen().AccessLevel(), 3);
-}
-
-TEST_F(InitTest, UnknownAidantOpensAnEmptyCreationCaptionedWithItsCode) {
-  EXPECT_EQ(harness.Open("A003").Etq_CodeNomPrenomAidant.Caption(), "A003   PETIT   Léa");
-  Ctr_Sectorisation& c = harness.Open("ZZZ");
+TEST_F(InitTest, InitCaptionsTheAidantShowsTheFirstTabAndOpensAnUnknownOneEmpty) {
+  auto& c = Open("ZZZ");
   EXPECT_EQ(c.Etq_CodeNomPrenomAidant.Caption(), "ZZZ      ");
   EXPECT_EQ(Variables::EnCreation, basis::True);
   EXPECT_FALSE(c.Cbo_LibSousSecteurAidant.Enabled() || c.Cbo_LibQuartierAidant.Enabled());
-  EXPECT_EQ(c.Txt_SecteurAidant.Text(), "");
-  EXPECT_EQ(c.Lst_Sel.ListCount(), 0);
+  EXPECT_TRUE(c.Txt_SecteurAidant.Text().empty() && c.Lst_Sel.ListCount() == 0);
+
+  c.Ong_Sectorisation.UserShowTab(1);
+  c.W_Code = "A003";
+  c.Init();
+  EXPECT_EQ(c.Etq_CodeNomPrenomAidant.Caption(), "A003   PETIT   Léa");
+  EXPECT_EQ(c.Ong_Sectorisation.Tab(), 0);
 }
 
 TEST_F(InitTest, CreationProposesTheSectorOfTheAidantsCommuneOnly) {
-  Ctr_Sectorisation& c = harness.Open("A002");
-  EXPECT_EQ(c.Txt_SecteurAidant.Text(), "001");
-  EXPECT_EQ(c.Cbo_LibSecteurAidant.Text(), "Centre-ville");
-  EXPECT_EQ(State().ArticleInitial(), "");
+  auto& c = Open("A002");
+  EXPECT_EQ(c.Txt_SecteurAidant.Text() + c.Cbo_LibSecteurAidant.Text(), "001Centre-ville");
 
-  PutAidantOfCommune("A004", "75002");  // a commune without sector
-  PutAidantOfCommune("A005", "99999");  // a commune that does not exist
+  store.PutAidant("A004", {{39, "75002"}});  // a commune without sector
+  store.PutAidant("A005", {{39, "99999"}});  // a commune that does not exist
   // A005 opens while A002's control still holds its commune and sector: a failed read of
   // the commune must not propose them again.
   for (const char* code : {"A005", "A004", "A003"}) {
-    Ctr_Sectorisation second(harness.Host(), harness.Host());
+    Ctr_Sectorisation second(Host(), Host());
     second.TheDatabase(store.Connection());
-    second.DroitsUtilisateur(harness.Rights());
+    second.DroitsUtilisateur(harness->Rights());
     second.W_Code = code;
     second.Init();
     EXPECT_EQ(second.Txt_SecteurAidant.Text(), "") << code;
   }
 }
 
-TEST_F(InitTest, ExistingSectorisationIsKeptAsReadAndTheFirstTabShown) {
-  Ctr_Sectorisation& c = CreateConfigured("A001");
-  c.Ong_Sectorisation.UserShowTab(1);
-  c.Init();
-  EXPECT_EQ(Variables::EnCreation, basis::False);
-  EXPECT_EQ(State().ArticleInitial(), store.Get("CIVILAIDANT", "A001")->Text());
-  EXPECT_EQ(c.Ong_Sectorisation.Tab(), 0);
+class CounterTest : public ScreenTest,
+                    public ::testing::WithParamInterface<std::optional<std::string>> {};
+
+// Only 0 and 1 leave sector entry open: a counter that is missing or unreadable locks
+// it, and the level then reads 1 until the control ends.
+TEST_P(CounterTest, CounterDecidesWhetherSectorEntryIsLocked) {
+  const std::optional<std::string>& value = GetParam();
+  value ? store.SetCounter(*value) : store.Remove("COMPTEUR", "999");
+  auto& c = Open("A003");
+  const bool locked = !(value == "0" || value == "1");
+  EXPECT_EQ(Variables::SaisieSecteurBloquee, locked ? basis::True : basis::False);
+  EXPECT_EQ(harness->Screen().AccessLevel(), locked ? 1 : 2);
+  EXPECT_EQ(c.Txt_SecteurAidant.Enabled(), !locked);
+  EXPECT_EQ(c.Cbo_LibMoyLocAidant.Enabled(), !locked);
+  harness->Close();
+  EXPECT_EQ(harness->Screen().AccessLevel(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, CounterTest,
+                         ::testing::Values("0", "1", "2", "12", "", "abc", "40000", std::nullopt));
+
+TEST_F(InitTest, LockedEntryForAReaderHidesOkAndNeverTouchesTheLevel) {
+  store.SetCounter("2");
+  auto& c = Open("A003", 1);
+  EXPECT_FALSE(c.Cmd_OkSectorisation.Visible());
+  harness->Screen().SetAccessLevel(3);  // changed by the host meanwhile
+  harness->Close();
+  EXPECT_EQ(harness->Screen().AccessLevel(), 3);
 }
 
 TEST_F(InitTest, InitBeforeRightsOrDatabaseFailsToTheHost) {
-  Ctr_Sectorisation& withoutRights = harness.Create();
+  Ctr_Sectorisation& withoutRights = Fresh().Create();
   withoutRights.TheDatabase(store.Connection());
   EXPECT_EQ(ErrorNumberOf([&] { withoutRights.Init(); }), basis::kObjectNotSet);
-  EXPECT_TRUE(Variables::F_CivilAidant.IsNothing());
 
-  harness.Screen().SetAccessLevel(1);
-  Ctr_Sectorisation& withoutDatabase = harness.Create();
-  withoutDatabase.DroitsUtilisateur(harness.Rights());
+  harness->Screen().SetAccessLevel(1);
+  Ctr_Sectorisation& withoutDatabase = harness->Create();
+  withoutDatabase.DroitsUtilisateur(harness->Rights());
   EXPECT_EQ(ErrorNumberOf([&] { withoutDatabase.Init(); }), basis::kObjectNotSet);
   EXPECT_FALSE(withoutDatabase.Cmd_OkSectorisation.Visible()) << "the rights came first";
 }

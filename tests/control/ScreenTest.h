@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "ControlHarness.h"
 #include "Ctr_SectorisationInspector.h"
+#include "ErrorNumberOf.h"
+#include "ListEntries.h"
 #include "TestStore.h"
+#include "control/Variables.h"
 #include "forms/MessageStyle.h"
+
+using Texts = std::vector<std::string>;
 
 // The screen opened by a host over the standard world; the tests act on its widgets
 // as the user does and read the stored records back.
@@ -18,20 +18,16 @@ class ScreenTest : public ::testing::Test {
  protected:
   ScreenTest() { store.LoadStandardWorld(); }
 
+  // A new harness, from a fresh process-wide state; the previous control ends first.
+  ControlHarness& Fresh(int accessLevel = 2) {
+    harness.reset();
+    return *(harness = std::make_unique<ControlHarness>(store, accessLevel));
+  }
   Ctr_Sectorisation& Open(const std::string& aidant, int accessLevel = 2) {
-    harness = std::make_unique<ControlHarness>(store, accessLevel);
-    return harness->Open(aidant);
+    return Fresh(accessLevel).Open(aidant);
   }
   forms::ScriptedHost& Host() { return harness->Host(); }
   Ctr_SectorisationInspector State() { return Ctr_SectorisationInspector(harness->Control()); }
-
-  // An aidant record holding only the attributes given.
-  void PutAidant(const std::string& key, const std::map<long, std::string>& attributes) {
-    std::vector<std::string> record(attributes.rbegin()->first);
-    for (const auto& [attribute, text] : attributes)
-      record[attribute - 1] = text;
-    store.Put("CIVILAIDANT", key, record);
-  }
 
   // Checks that exactly one box was shown, with this text and style, then forgets what
   // the host saw.
@@ -44,21 +40,22 @@ class ScreenTest : public ::testing::Test {
     Host().ClearEvents();
   }
 
-  static int IndexOf(const forms::ItemList& list, const std::string& text) {
-    for (int i = 0; i < list.ListCount(); ++i) {
-      if (list.List(i) == text)
-        return i;
-    }
-    ADD_FAILURE() << "no entry " << text;
-    return -1;
-  }
-
   static void Pick(forms::ComboBox& list, const std::string& text) {
     list.UserPick(IndexOf(list, text));
   }
-
+  // Every level's code box and label, in screen order.
+  static std::string Levels(const Ctr_Sectorisation& c) {
+    std::string shown;
+    for (const forms::TextWidget* box : std::initializer_list<const forms::TextWidget*>{
+             &c.Txt_SecteurAidant, &c.Cbo_LibSecteurAidant, &c.Txt_SousSecteurAidant,
+             &c.Cbo_LibSousSecteurAidant, &c.Txt_QuartierAidant, &c.Cbo_LibQuartierAidant,
+             &c.Cbo_LibMoyLocAidant, &c.Txt_CentreMedAidant, &c.Cbo_LibCentreMedAidant,
+             &c.Txt_AntMedAidant, &c.Cbo_LibAntMedAidant})
+      shown += box->Text() + "|";
+    return shown;
+  }
   // Moves the sectors with these labels into the selection, one after the other.
-  static void AddSectors(Ctr_Sectorisation& c, const std::vector<std::string>& labels) {
+  static void AddSectors(Ctr_Sectorisation& c, const Texts& labels) {
     for (const auto& label : labels) {
       c.Lst_Pos.UserSelect({IndexOf(c.Lst_Pos, label)});
       c.Cmd_Ajoute.UserClick();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,12 @@ inline std::vector<std::string> Entries(const forms::ItemList& list) {
   for (int i = 0; i < list.ListCount(); ++i)
     texts.push_back(list.List(i));
   return texts;
+}
+
+// The index of the first entry with this text, ListCount() when there is none.
+inline int IndexOf(const forms::ItemList& list, const std::string& text) {
+  const std::vector<std::string> texts = Entries(list);
+  return static_cast<int>(std::find(texts.begin(), texts.end(), text) - texts.begin());
 }
 
 inline std::vector<long> ItemDatas(const forms::ItemList& list) {

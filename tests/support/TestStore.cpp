@@ -29,6 +29,19 @@ void TestStore::Put(const std::string& file, const std::string& key,
   connection_->OpenFile(file)->WriteRecord(key, dba::DynamicArray(key, text));
 }
 
+void TestStore::PutAidant(const std::string& key, const std::map<long, std::string>& attributes) {
+  std::vector<std::string> record(attributes.rbegin()->first);
+  for (const auto& [attribute, text] : attributes)
+    record[attribute - 1] = text;
+  Put("CIVILAIDANT", key, record);
+}
+
+void TestStore::SetCounter(const std::string& value) {
+  std::vector<std::string> counter(45);
+  counter[44] = value;
+  Put("COMPTEUR", "999", counter);
+}
+
 void TestStore::Remove(const std::string& file, const std::string& key) {
   connection_->OpenFile(file)->DeleteRecord(key);
 }
@@ -92,9 +105,7 @@ void TestStore::LoadStandardWorld() {
        Values({"Voiture", "Vélo", "Transports en commun", "À pied"})});
   Put("COMMUNES", "75001", {"Paris 1er", "", "001"});
   Put("COMMUNES", "75002", {"Paris 2e", "", ""});
-  std::vector<std::string> counter(45);
-  counter[44] = "0";
-  Put("COMPTEUR", "999", counter);
+  SetCounter("0");
 
   auto aidant = [](const std::string& nom, const std::string& prenom) {
     std::vector<std::string> attributes(43);

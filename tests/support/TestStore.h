@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ class TestStore {
   void Put(const std::string& file, const std::string& key,
            const std::vector<std::string>& attributes);
   void Remove(const std::string& file, const std::string& key);
+  // An aidant record holding only the attributes given (by number).
+  void PutAidant(const std::string& key, const std::map<long, std::string>& attributes);
+  // Sets the counter that locks sector entry from 2 on.
+  void SetCounter(const std::string& value);
   // nullptr when the record does not exist.
   std::shared_ptr<dba::DynamicArray> Get(const std::string& file, const std::string& key) const;
   // The text of one element of a stored record ("" when absent).
