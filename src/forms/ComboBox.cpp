@@ -22,9 +22,7 @@ void ComboBox::UserPick(int index) {
     StoreText(List(index));
     SetListIndexQuietly(index);
     NotifyChanged();
-    if (Click) {
-      Click();
-    }
+    Raise(Click);
   });
 }
 

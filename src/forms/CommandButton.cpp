@@ -12,11 +12,7 @@ void CommandButton::SetCaption(const std::string& caption) {
 }
 
 void CommandButton::UserClick() {
-  FocusingUserAction([this] {
-    if (Click) {
-      Click();
-    }
-  });
+  FocusingUserAction([this] { Raise(Click); });
 }
 
 }  // namespace forms

@@ -47,19 +47,11 @@ void ListBox::UserSelect(const std::vector<int>& indexes) {
 }
 
 void ListBox::UserClick() {
-  FocusingUserAction([this] {
-    if (Click) {
-      Click();
-    }
-  });
+  FocusingUserAction([this] { Raise(Click); });
 }
 
 void ListBox::UserDblClick() {
-  FocusingUserAction([this] {
-    if (DblClick) {
-      DblClick();
-    }
-  });
+  FocusingUserAction([this] { Raise(DblClick); });
 }
 
 void ListBox::ItemsChanged() {

@@ -17,11 +17,7 @@ void Menu::SetCaption(const std::string& caption) {
 
 // Choosing a menu item leaves the keyboard focus where it was.
 void Menu::UserClick() {
-  UserAction([this] {
-    if (Click) {
-      Click();
-    }
-  });
+  UserAction([this] { Raise(Click); });
 }
 
 }  // namespace forms

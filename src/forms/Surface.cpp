@@ -38,11 +38,7 @@ void Surface::UserMouseDown(basis::Integer button, basis::Integer shift, float x
   if (!AcceptsUser()) {
     return;
   }
-  RunUserAction([&] {
-    if (MouseDown) {
-      MouseDown(button, shift, x, y);
-    }
-  });
+  RunUserAction([&] { Raise(MouseDown, button, shift, x, y); });
 }
 
 void Surface::RunUserAction(const std::function<void()>& action) {

@@ -96,9 +96,7 @@ void TextWidget::SetText(const std::string& text) {
     return;  // the widget refused the text
   }
   NotifyChanged();
-  if (Change) {
-    Change();
-  }
+  Raise(Change);
 }
 
 void TextWidget::UserEdit(const std::string& text) {
@@ -133,11 +131,7 @@ void TextWidget::UserType(const std::string& text) {
 
 void TextWidget::UserLeave() {
   ReleaseFocus();
-  UserAction([this] {
-    if (LostFocus) {
-      LostFocus();
-    }
-  });
+  UserAction([this] { Raise(LostFocus); });
 }
 
 void TextWidget::StoreText(const std::string& text) {
@@ -148,9 +142,7 @@ void TextWidget::StoreText(const std::string& text) {
 // character typed is kept only while the key is the one pressed.
 void TextWidget::ApplyKey(basis::Integer keyAscii, const std::string& character) {
   basis::Integer key = keyAscii;
-  if (KeyPress) {
-    KeyPress(key);
-  }
+  Raise(KeyPress, key);
   if (key == kBackspace) {
     SetText(WithoutLastCodePoint(text_));
   } else if (key >= kFirstPrintable) {

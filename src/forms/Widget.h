@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "forms/WidgetKind.h"
 
@@ -48,6 +49,13 @@ class DELVARO_EXPORT Widget {
   bool AcceptsUser() const { return enabled_ && visible_; }
 
  protected:
+  // Runs an event handler, if one is set.
+  template <class Handler, class... Arguments>
+  static void Raise(const Handler& handler, Arguments&&... arguments) {
+    if (handler)
+      handler(std::forward<Arguments>(arguments)...);
+  }
+
   void NotifyChanged();
   // Stores a text the widget shows (a caption) and tells the observer when it differs.
   void UpdateShownText(std::string& field, const std::string& value);
