@@ -30,4 +30,12 @@ std::vector<std::string> DatabaseConnection::ListFiles() {
   return storage_->ListFiles();
 }
 
+std::uint64_t DatabaseConnection::DataVersion() {
+  return storage_->DataVersion();
+}
+
+std::optional<std::string> DatabaseConnection::SessionUser() {
+  return storage_->SessionUser();
+}
+
 }  // namespace dba

@@ -2,7 +2,9 @@
 
 #include "basis/Export.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,9 @@ class DELVARO_EXPORT DatabaseConnection {
   void CreateFile(const std::string& name);
   std::vector<std::string> ListFiles();
   Storage& GetStorage() { return *storage_; }
+  // See Storage::DataVersion and Storage::SessionUser.
+  std::uint64_t DataVersion();
+  std::optional<std::string> SessionUser();
 
  private:
   std::shared_ptr<Storage> storage_;

@@ -55,6 +55,7 @@ SqliteStorage::SqliteStorage(const std::string& path) : db_(Open(path)) {
   scanBetween_ = prepare(
       "SELECT key, body FROM dba_records WHERE file = ?1 AND key >= ?2 AND key < ?3 "
       "ORDER BY key");
+  dataVersion_ = prepare("PRAGMA data_version");
 }
 
 void SqliteStorage::Execute(const char* sql) {
@@ -92,6 +93,7 @@ void SqliteStorage::WriteTransaction(const std::function<void()>& work) {
   try {
     work();
     Execute("COMMIT");
+    ++ownCommits_;
   } catch (...) {
     --transactionDepth_;
     if (!sqlite3_get_autocommit(db_.get()))
@@ -143,6 +145,17 @@ std::vector<StoredRecord> SqliteStorage::Scan(const std::string& file, const Key
   while (query.Next())
     records.push_back({std::string(query.Column(0)), std::string(query.Column(1))});
   return records;
+}
+
+std::uint64_t SqliteStorage::DataVersion() {
+  SqliteQuery query(*dataVersion_);
+  query.Next();
+  const auto others = static_cast<std::uint64_t>(std::stoll(std::string(query.Column(0))));
+  return (others << 32) + ownCommits_;
+}
+
+std::optional<std::string> SqliteStorage::SessionUser() {
+  return std::nullopt;
 }
 
 }  // namespace dba

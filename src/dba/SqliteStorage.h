@@ -23,6 +23,8 @@ class SqliteStorage final : public Storage {
   void Write(const std::string& file, const std::string& key, const std::string& body) override;
   void Delete(const std::string& file, const std::string& key) override;
   std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) override;
+  std::uint64_t DataVersion() override;
+  std::optional<std::string> SessionUser() override;
 
  private:
   struct Closer {
@@ -35,8 +37,10 @@ class SqliteStorage final : public Storage {
   // Declared first so that it is closed after every statement is finalized.
   std::unique_ptr<sqlite3, Closer> db_;
   std::unique_ptr<SqliteStatement> insertFile_, hasFile_, listFiles_, read_, write_, delete_,
-      scanFrom_, scanBetween_;
+      scanFrom_, scanBetween_, dataVersion_;
   int transactionDepth_ = 0;
+  // SQLite's data_version moves only for other connections' commits; our own are counted.
+  std::uint64_t ownCommits_ = 0;
 };
 
 }  // namespace dba

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -36,6 +37,16 @@ class Storage {
   virtual void Delete(const std::string& file, const std::string& key) = 0;
   // The records of the range in key order, read through the key index.
   virtual std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) = 0;
+
+  // A number that differs from every earlier answer once a write has been committed since,
+  // through this connection or any other (another process, another workstation). What a
+  // caller derived from the data (sort keys, results, a list on screen) stays valid while
+  // the number stays the same. Cheap enough to ask before every query.
+  virtual std::uint64_t DataVersion() = 0;
+
+  // The login the engine authenticated for this session, or nullopt for an engine that has
+  // no users of its own (an embedded file), where the operating system's login stands.
+  virtual std::optional<std::string> SessionUser() = 0;
 };
 
 }  // namespace dba

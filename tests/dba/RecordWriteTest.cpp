@@ -100,3 +100,23 @@ TEST(RecordStoreFile, ReopeningADatabaseFileKeepsEveryWrite) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RecordStoreFile, DataVersionMovesWithEveryCommitOfAnyConnection) {
+  ScratchFolder folder;
+  const std::string address = "sqlite:" + folder.File("store.db");
+  auto mine = dba::DatabaseClient().Connect(address);
+  auto other = dba::DatabaseClient().Connect(address);
+  dba::JsonLines::Load(*mine, R"({"file":"SECTEUR","key":"001","record":["Centre"]})");
+  const auto start = mine->DataVersion();
+  EXPECT_EQ(mine->DataVersion(), start) << "a read alone changes nothing";
+  other->OpenFile("SECTEUR")->DeleteRecord("001");
+  const auto afterOther = mine->DataVersion();
+  EXPECT_NE(afterOther, start);
+  mine->CreateFile("VIDE");
+  EXPECT_NE(mine->DataVersion(), afterOther);
+  EXPECT_EQ(mine->SessionUser(), std::nullopt);
+}
+
+}  // namespace
