@@ -2,8 +2,8 @@
 # Installs the Debian packages the build, the tests and the host application need.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config clang-format
-  libsqlite3-dev libicu-dev nlohmann-json3-dev
+  build-essential cmake pkg-config clang-format dpkg-dev
+  libsqlite3-dev libicu-dev nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev
   fonts-dejavu-core

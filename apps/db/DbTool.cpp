@@ -1,112 +1,54 @@
 #include "DbTool.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <sstream>
 
-#include "basis/Error.h"
-#include "common/DemoData.h"
-#include "common/JsonLinesFile.h"
+#include "DbCommands.h"
+#include "common/DatabaseAddress.h"
+#include "common/ToolCommandLine.h"
 #include "dba/DatabaseClient.h"
-#include "dba/JsonLines.h"
-#include "dba/Marks.h"
-#include "dba/RecordJson.h"
-#include "dba/Storage.h"
 
 namespace {
 
-bool Reads(const std::string& command) {
-  return command == "export" || command == "show" || command == "query";
-}
-
-// The file a statement names: its second word. The query engine checks the statement
-// itself, so a malformed one is reported there, precisely.
-std::string FileOfStatement(const std::string& statement) {
-  std::istringstream words(statement);
-  std::string verb, file;
-  words >> verb >> file;
-  return file.substr(0, file.find('='));
-}
+constexpr const char* kFooter = R"(
+Adresses : sqlite:CHEMIN, postgresql://…, ou un chemin de fichier SQLite.
+Une ligne JSON : {"file": "SECTEUR", "key": "001", "record": ["Centre-ville"]}
+où record contient les attributs 1, 2, ... : un texte, ou une liste de valeurs
+dont chacune est un texte ou une liste de sous-valeurs.
+Statut : 0 réussi, 1 échec ou anomalie trouvée, 2 ligne de commande incorrecte.)";
 
 }  // namespace
 
 int DbTool::Run(const std::vector<std::string>& arguments) {
-  DbCommandLine line;
+  appsupport::ToolCommandLine line("delvaro-db", "Tient les données d'une base Delvaro.");
+  CLI::App& app = line.App();
+  std::string typed;
+  app.add_option("--db", typed, "la base ; create, import et demo la créent au besoin")
+      ->type_name("ADRESSE")
+      ->required()
+      ->check(CLI::Validator(appsupport::DatabaseAddress::Problem, ""));
+  app.require_subcommand(1);
+  // --db may come after the command too.
+  app.fallthrough();
+  app.footer(kFooter);
+  const auto commands = MakeDbCommands(line);
+  if (const auto status = line.Parse(arguments, streams_.out, streams_.err))
+    return *status;
+  DbCommand& command = **std::find_if(commands.begin(), commands.end(),
+                                      [](const auto& candidate) { return candidate->Chosen(); });
   try {
-    line = DbCommandLine::Parse(arguments);
-  } catch (const DbCommandLine::UsageError& error) {
-    err_ << "delvaro-db : " << error.what() << ".\n\n" << DbCommandLine::Usage();
-    return 2;
-  }
-  if (line.help) {
-    out_ << DbCommandLine::Usage();
-    return 0;
-  }
-  try {
-    Execute(line);
+    const auto connection = Open(*appsupport::DatabaseAddress::FromTyped(typed), command);
+    return command.Run(*connection, streams_);
   } catch (const std::exception& error) {
-    err_ << "delvaro-db : " << error.what() << "\n";
+    streams_.err << "delvaro-db : " << error.what() << "\n";
     return 1;
   }
-  return 0;
 }
 
-void DbTool::Execute(const DbCommandLine& line) {
-  // Reading a database that is not there would create an empty one and report nothing.
-  if (Reads(line.command) && !std::filesystem::exists(line.database))
-    throw std::runtime_error("la base « " + line.database + " » n'existe pas.");
-  dba::DatabaseClient client;
-  const auto connection = client.Connect("sqlite:" + line.database);
-  if (line.command == "create") {
-    Create(*connection, line.operands);
-  } else if (line.command == "import") {
-    ReportLoaded(appsupport::JsonLinesFile::Load(*connection, line.operands[0], in_));
-  } else if (line.command == "export") {
-    dba::JsonLines::Export(*connection, line.operands, out_);
-  } else if (line.command == "show") {
-    Show(*connection, line.operands[0], line.operands[1]);
-  } else if (line.command == "query") {
-    Query(*connection, line.operands[0], line.columns.value_or("0 1"));
-  } else if (line.command == "demo") {
-    ReportLoaded(appsupport::DemoData::Load(*connection));
-  }
-}
-
-void DbTool::Create(dba::DatabaseConnection& connection, const std::vector<std::string>& files) {
-  connection.GetStorage().WriteTransaction([&] {
-    for (const std::string& file : files)
-      connection.CreateFile(file);
-  });
-}
-
-void DbTool::Show(dba::DatabaseConnection& connection, const std::string& file,
-                  const std::string& key) {
-  const auto record = connection.OpenFile(file)->ReadRecord(key);
-  out_ << dba::RecordJson::Format(file, key, record->Text()) << "\n";
-}
-
-void DbTool::Query(dba::DatabaseConnection& connection, const std::string& statement,
-                   const std::string& columns) {
-  dba::DynamicArray request;
-  request.Replace(1, statement);
-  request.Replace(2, FileOfStatement(statement));
-  request.Replace(3, columns);
-  long unused = 0;
-  const auto result = connection.ExecuteQuery(request.Text(), std::string(), unused);
-  std::string lines;
-  for (long row = 1; row <= result->DCount(); ++row) {
-    std::string text = result->Extract(row).Text();
-    for (char& c : text) {
-      if (c == dba::kValueMark)
-        c = '\t';
-      else if (c == dba::kSubvalueMark)
-        c = '|';
-    }
-    lines += text;
-    lines += '\n';
-  }
-  out_ << lines;
-}
-
-void DbTool::ReportLoaded(long records) {
-  out_ << records << (records > 1 ? " enregistrements chargés.\n" : " enregistrement chargé.\n");
+std::shared_ptr<dba::DatabaseConnection> DbTool::Open(const std::string& address,
+                                                      const DbCommand& command) {
+  const auto file = appsupport::DatabaseAddress::SqliteFile(address);
+  if (file && !command.CreatesStore() && !std::filesystem::exists(*file))
+    throw std::runtime_error("la base « " + *file + " » n'existe pas.");
+  return dba::DatabaseClient().Connect(address);
 }

@@ -1,31 +1,29 @@
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "DbCommandLine.h"
+#include "DbCommand.h"
 #include "dba/DatabaseConnection.h"
 
-// delvaro-db: keeps the reference data of a record store. Errors go to err with status
-// 1, a wrong command line gives the usage with status 2, and nothing is half-written.
+// delvaro-db: keeps the reference data of a record store. A failure goes to err with
+// status 1 and nothing half-written; a wrong command line gives one French line and a
+// hint to --help with status 2. Used from the main thread only.
 class DbTool {
  public:
-  DbTool(std::istream& in, std::ostream& out, std::ostream& err) : in_(in), out_(out), err_(err) {}
+  DbTool(std::istream& in, std::ostream& out, std::ostream& err) : streams_{in, out, err} {}
 
   // arguments: the command line without the program name. Returns the exit status.
   int Run(const std::vector<std::string>& arguments);
 
  private:
-  void Execute(const DbCommandLine& line);
-  void Create(dba::DatabaseConnection& connection, const std::vector<std::string>& files);
-  void Show(dba::DatabaseConnection& connection, const std::string& file, const std::string& key);
-  void Query(dba::DatabaseConnection& connection, const std::string& statement,
-             const std::string& columns);
-  void ReportLoaded(long records);
+  // A missing SQLite file is created only for a command that fills the store, so that
+  // reading a mistyped path reports it instead of creating an empty store.
+  static std::shared_ptr<dba::DatabaseConnection> Open(const std::string& address,
+                                                       const DbCommand& command);
 
-  std::istream& in_;
-  std::ostream& out_;
-  std::ostream& err_;
+  ToolStreams streams_;
 };

@@ -1,11 +1,11 @@
 #include "replay/ReplayStore.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "basis/Error.h"
+#include "common/DatabaseAddress.h"
 #include "common/DemoData.h"
+#include "common/NamedInput.h"
 #include "dba/JsonLines.h"
 
 namespace scenario {
@@ -16,30 +16,31 @@ ReplayStore ReplayStore::Demo() {
   return store;
 }
 
-ReplayStore ReplayStore::FromData(const std::vector<std::string>& paths) {
+ReplayStore ReplayStore::FromData(const std::vector<std::string>& paths,
+                                  std::istream& standardInput) {
   ReplayStore store;
   for (const std::string& path : paths) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf()))
+    std::optional<std::string> text = appsupport::ReadNamedInput(path, standardInput);
+    if (!text)
       throw basis::Error(basis::kInvalidProcedureCall, "impossible de lire " + path);
-    store.data_.push_back({path, text.str()});
+    store.data_.push_back({path, std::move(*text)});
   }
   return store;
 }
 
-ReplayStore ReplayStore::FromDatabase(const std::string& path) {
+ReplayStore ReplayStore::FromDatabase(const std::string& address) {
+  const auto path = appsupport::DatabaseAddress::SqliteFile(address);
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error))
-    throw basis::Error(basis::kInvalidProcedureCall, "base de données introuvable : " + path);
+  if (path && !std::filesystem::is_regular_file(*path, error))
+    throw basis::Error(basis::kInvalidProcedureCall, "base de données introuvable : " + *path);
   ReplayStore store;
-  store.databasePath_ = path;
+  store.databaseAddress_ = address;
   return store;
 }
 
 std::shared_ptr<dba::DatabaseConnection> ReplayStore::ConnectionForScript() const {
-  if (!databasePath_.empty())
-    return client_->Connect("sqlite:" + databasePath_);
+  if (!databaseAddress_.empty())
+    return client_->Connect(databaseAddress_);
   auto connection = client_->Connect("sqlite::memory:");
   if (demo_)
     appsupport::DemoData::Load(*connection);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,10 +17,12 @@ namespace scenario {
 class ReplayStore {
  public:
   static ReplayStore Demo();
-  // Reads the files now; an unreadable file raises basis::Error naming it.
-  static ReplayStore FromData(const std::vector<std::string>& paths);
-  // A database file that does not exist raises basis::Error rather than being created.
-  static ReplayStore FromDatabase(const std::string& path);
+  // Reads the files now ("-": standardInput); an unreadable file raises basis::Error
+  // naming it.
+  static ReplayStore FromData(const std::vector<std::string>& paths, std::istream& standardInput);
+  // address: as DatabaseClient::Connect takes it. An SQLite file that does not exist
+  // raises basis::Error rather than being created.
+  static ReplayStore FromDatabase(const std::string& address);
 
   std::shared_ptr<dba::DatabaseClient> Client() const { return client_; }
   // The store for the next script. Data that does not load raises basis::Error naming
@@ -35,7 +38,7 @@ class ReplayStore {
   ReplayStore() = default;
 
   std::shared_ptr<dba::DatabaseClient> client_ = std::make_shared<dba::DatabaseClient>();
-  std::string databasePath_;  // empty: a fresh in-memory store
+  std::string databaseAddress_;  // empty: a fresh in-memory store
   bool demo_ = false;
   std::vector<DataFile> data_;
 };

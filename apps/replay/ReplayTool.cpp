@@ -1,11 +1,12 @@
 #include "replay/ReplayTool.h"
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 #include "basis/Error.h"
+#include "common/DatabaseAddress.h"
+#include "common/NamedInput.h"
+#include "common/ToolCommandLine.h"
 #include "replay/ReplayStore.h"
 #include "replay/ScenarioRunner.h"
 
@@ -13,81 +14,57 @@ namespace scenario {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage : delvaro-replay [--db PATH | --data FILE.jsonl ...] SCRIPT...\n"
-    "Rejoue chaque scénario sur l'écran de sectorisation, sans affichage.\n"
-    "  --db PATH         une base de données existante, utilisée telle quelle\n"
-    "  --data FILE.jsonl des enregistrements JSON Lines, chargés dans une base neuve en\n"
-    "                    mémoire pour chaque scénario (option répétable)\n"
-    "Sans option : les données de démonstration, dans une base neuve pour chaque scénario.\n"
-    "Statut : 0 tout est conforme, 1 une attente a échoué, 2 un scénario n'a pas pu être\n"
-    "joué jusqu'au bout.\n";
+constexpr const char* kFooter = R"(
+Sans --db ni --data : les données de démonstration, dans une base neuve pour chaque
+scénario.
+Statut : 0 tout est conforme, 1 une attente a échoué, 2 un scénario n'a pas pu être
+joué jusqu'au bout ou la ligne de commande est incorrecte.)";
 
 struct Options {
-  std::optional<std::string> database;
+  std::string database;
   std::vector<std::string> data;
   std::vector<std::string> scripts;
 };
 
-// Nothing when the command line is wrong; the reason is in problem.
-std::optional<Options> ReadOptions(const std::vector<std::string>& arguments,
-                                   std::string& problem) {
-  Options options;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (optionsEnded || argument.empty() || argument[0] != '-') {
-      options.scripts.push_back(argument);
-    } else if (argument == "--") {
-      optionsEnded = true;
-    } else if (argument == "--db" || argument == "--data") {
-      if (i + 1 == arguments.size()) {
-        problem = argument + " demande un fichier";
-        return std::nullopt;
-      }
-      if (argument == "--db")
-        options.database = arguments[++i];
-      else
-        options.data.push_back(arguments[++i]);
-    } else {
-      problem = "option inconnue : " + argument;
-      return std::nullopt;
-    }
-  }
-  if (options.database && !options.data.empty())
-    problem = "--db et --data ne vont pas ensemble";
-  else if (options.scripts.empty())
-    problem = "aucun scénario";
-  return problem.empty() ? std::optional(options) : std::nullopt;
-}
-
-bool ReadScript(const std::string& path, std::string& text) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream content;
-  if (!file || !(content << file.rdbuf()))
-    return false;
-  text = content.str();
-  return true;
+void Declare(CLI::App& app, Options& options) {
+  CLI::Option* database =
+      app.add_option("--db", options.database, "une base existante, utilisée telle quelle")
+          ->type_name("ADRESSE")
+          ->check(CLI::Validator(appsupport::DatabaseAddress::Problem, ""));
+  app.add_option("--data", options.data,
+                 "des enregistrements en lignes JSON (- : l'entrée standard), chargés dans "
+                 "une base neuve en mémoire pour chaque scénario ; option répétable")
+      ->type_name("FICHIER")
+      ->allow_extra_args(false)
+      ->excludes(database);
+  app.add_option("SCÉNARIO", options.scripts, "les scénarios à jouer (- : l'entrée standard)")
+      ->required();
+  app.footer(kFooter);
 }
 
 }  // namespace
 
-int RunReplayTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    out << kUsage;
-    return 0;
-  }
-  std::string problem;
-  const std::optional<Options> options = ReadOptions(arguments, problem);
-  if (!options) {
-    err << "delvaro-replay : " << problem << "\n" << kUsage;
-    return 2;
-  }
+int RunReplayTool(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+  appsupport::ToolCommandLine line(
+      "delvaro-replay", "Rejoue chaque scénario sur l'écran de sectorisation, sans affichage.");
+  Options options;
+  Declare(line.App(), options);
+  if (const auto status = line.Parse(arguments, out, err))
+    return *status;
+  const auto readsInput = [](const std::vector<std::string>& paths) {
+    return std::count(paths.begin(), paths.end(), "-");
+  };
+  if (readsInput(options.scripts) + readsInput(options.data) > 1)
+    return line.Refuse("l'entrée standard ne peut être lue qu'une fois", err);
+
   std::optional<ReplayStore> store;
   try {
-    store = options->database       ? ReplayStore::FromDatabase(*options->database)
-            : options->data.empty() ? ReplayStore::Demo()
-                                    : ReplayStore::FromData(options->data);
+    store =
+        !options.database.empty()
+            ? ReplayStore::FromDatabase(*appsupport::DatabaseAddress::FromTyped(options.database))
+        : options.data.empty() ? ReplayStore::Demo()
+                               : ReplayStore::FromData(options.data, in);
     // Data that does not load is found before any script runs.
     store->ConnectionForScript();
   } catch (const basis::Error& error) {
@@ -98,22 +75,22 @@ int RunReplayTool(const std::vector<std::string>& arguments, std::ostream& out, 
   int status = 0;
   int passed = 0;
   int failed = 0;
-  for (const std::string& script : options->scripts) {
-    std::string text;
+  for (const std::string& script : options.scripts) {
+    const std::optional<std::string> text = appsupport::ReadNamedInput(script, in);
     ScenarioOutcome outcome;
-    if (!ReadScript(script, text)) {
+    if (!text) {
       outcome.stopped = true;
       outcome.report.push_back(script + ": impossible de lire ce scénario");
     } else {
       try {
-        outcome = ScenarioRunner(store->ConnectionForScript(), store->Client()).Run(script, text);
+        outcome = ScenarioRunner(store->ConnectionForScript(), store->Client()).Run(script, *text);
       } catch (const basis::Error& error) {
         outcome.stopped = true;
         outcome.report.push_back(script + ": " + error.Description());
       }
     }
-    for (const std::string& line : outcome.report)
-      out << line << "\n";
+    for (const std::string& report : outcome.report)
+      out << report << "\n";
     passed += outcome.passed;
     failed += outcome.failed;
     status = std::max(status, outcome.Status());

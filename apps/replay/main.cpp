@@ -5,6 +5,6 @@
 #include "replay/ReplayTool.h"
 
 int main(int argc, char** argv) {
-  return scenario::RunReplayTool(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                 std::cerr);
+  return scenario::RunReplayTool(std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                                 std::cout, std::cerr);
 }

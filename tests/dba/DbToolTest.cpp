@@ -8,6 +8,7 @@
 #include "StoreTestSupport.h"
 #include "common/DemoData.h"
 #include "dba/DatabaseClient.h"
+#include "delvaro/Version.h"
 
 namespace {
 
@@ -34,27 +35,56 @@ class DbToolRun : public ::testing::Test {
   const std::string db_ = folder_.File("tool.db");
 };
 
-TEST_F(DbToolRun, AWrongCommandLineGivesTheUsageAndStatusTwo) {
-  const std::vector<std::vector<std::string>> wrong = {
-      {},
-      {"--db"},
-      {"--db", db_},
-      {"--db", db_, "vider"},
-      {"--db", db_, "show", "SECTEUR"},
-      {"--db", db_, "demo", "en-trop"},
-      {"--db", db_, "query", "SSELECT SECTEUR", "--columns"},
-      {"--db", db_, "export", "--columns", "0 1"},
-      {"--db", db_, "--verbeux", "export"},
-      {"export"}};
-  for (const auto& arguments : wrong) {
+TEST_F(DbToolRun, AWrongCommandLineIsOneFrenchLineAndAHintWithStatusTwo) {
+  const struct {
+    std::vector<std::string> arguments;
+    const char* reason;
+  } wrong[] = {
+      {{}, "l'option --db est obligatoire"},
+      {{"--db"}, "l'option --db attend une valeur"},
+      {{"--db", db_}, "commande manquante"},
+      {{"--db", db_, "vider"}, "commande inconnue « vider »"},
+      {{"--db", db_, "show", "SECTEUR"}, "l'argument CLÉ est obligatoire"},
+      {{"--db", db_, "demo", "en-trop"}, "argument en trop « en-trop »"},
+      {{"--db", db_, "query", "SSELECT SECTEUR", "--columns"}, "l'option --columns attend"},
+      {{"--db", db_, "query", "SSELECT SECTEUR", "--columns=0 un"},
+       "--columns : « 0 un » n'est pas une"},
+      {{"--db", db_, "export", "--columns", "0 1"}, "option inconnue « --columns »"},
+      {{"--db", db_, "--verbeux", "export"}, "option inconnue « --verbeux »"},
+      {{"--db", "mysql://serveur/base", "export"}, "--db : adresse de base incorrecte"},
+      {{"--db", "sqlite:", "export"}, "--db : adresse de base incorrecte « sqlite: »"},
+      {{"export"}, "l'option --db est obligatoire"}};
+  for (const auto& [arguments, reason] : wrong) {
     const Outcome outcome = Run(arguments);
     EXPECT_EQ(outcome.status, 2) << ::testing::PrintToString(arguments);
-    EXPECT_NE(outcome.err.find("Utilisation : delvaro-db"), std::string::npos);
+    EXPECT_TRUE(outcome.err.starts_with(std::string("delvaro-db : ") + reason)) << outcome.err;
+    EXPECT_TRUE(outcome.err.ends_with(".\nPour l'aide : delvaro-db --help\n")) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
   }
   EXPECT_FALSE(std::filesystem::exists(db_));
+}
+
+TEST_F(DbToolRun, HelpAndVersionGoToTheStandardOutput) {
   const Outcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("query 'INSTRUCTION'"), std::string::npos);
+  EXPECT_TRUE(help.out.starts_with("Tient les données")) << help.out;
+  for (const char* shown : {"Utilisation", "--db ADRESSE", "Commandes", "delete", "check"})
+    EXPECT_NE(help.out.find(shown), std::string::npos) << shown;
+  const Outcome commandHelp = Run({"query", "--help"});
+  EXPECT_EQ(commandHelp.status, 0);
+  EXPECT_NE(commandHelp.out.find("--columns"), std::string::npos);
+  const Outcome version = Run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "delvaro-db " DELVARO_VERSION "\n");
+}
+
+TEST_F(DbToolRun, OptionsTakeTheirValueAfterAnEqualsSignAndAroundTheCommand) {
+  EXPECT_EQ(Run({"--db=" + db_, "create", "SECTEUR"}).status, 0);
+  EXPECT_EQ(Run({"import", "-", "--db", "sqlite:" + db_},
+                R"({"file":"SECTEUR","key":"001","record":["Centre"]})")
+                .status,
+            0);
+  EXPECT_EQ(OnDb({"query", "--columns=1", "SSELECT SECTEUR PAR 1"}).out, "Centre\n");
 }
 
 TEST_F(DbToolRun, TheDemoDataLoadsWholeImportsBackByteForByteAndAnswersQueries) {

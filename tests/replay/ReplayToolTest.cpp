@@ -29,10 +29,11 @@ class ReplayToolTest : public testing::Test {
     return (folder_ / name).string();
   }
 
-  int Run(const std::vector<std::string>& arguments) {
+  int Run(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
     out_.str("");
     err_.str("");
-    return scenario::RunReplayTool(arguments, out_, err_);
+    return scenario::RunReplayTool(arguments, in, out_, err_);
   }
 
   fs::path folder_;
@@ -45,13 +46,36 @@ const char* const kReads = "expect record SECTEUR 009 1 Neuf\n";
 
 }  // namespace
 
-TEST_F(ReplayToolTest, AWrongCommandLineGivesTheUsageAndStatus2) {
-  for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {}, {"--db"}, {"--verbose", "a.scn"}, {"--db", "x.db", "--data", "y.jsonl", "a.scn"}}) {
-    EXPECT_EQ(Run(arguments), 2);
-    EXPECT_NE(err_.str().find("usage : delvaro-replay"), std::string::npos);
+TEST_F(ReplayToolTest, AWrongCommandLineIsOneFrenchLineAndAHintWithStatus2) {
+  const struct {
+    std::vector<std::string> arguments;
+    const char* reason;
+  } wrong[] = {
+      {{}, "l'argument SCÉNARIO est obligatoire"},
+      {{"--db"}, "l'option --db attend une valeur"},
+      {{"--verbose", "a.scn"}, "option inconnue « --verbose »"},
+      {{"--db", "x.db", "--data", "y.jsonl", "a.scn"}, "--db et --data ne vont pas ensemble"},
+      {{"--db=ftp://x", "a.scn"}, "--db : adresse de base incorrecte"},
+      {{"--data", "-", "-"}, "l'entrée standard ne peut être lue qu'une fois"}};
+  for (const auto& [arguments, reason] : wrong) {
+    EXPECT_EQ(Run(arguments), 2) << testing::PrintToString(arguments);
+    EXPECT_TRUE(err_.str().starts_with(std::string("delvaro-replay : ") + reason)) << err_.str();
+    EXPECT_TRUE(err_.str().ends_with(".\nPour l'aide : delvaro-replay --help\n"));
     EXPECT_EQ(out_.str(), "");
   }
+  EXPECT_EQ(Run({"--help"}), 0);
+  EXPECT_NE(out_.str().find("--data FICHIER"), std::string::npos) << out_.str();
+  EXPECT_EQ(Run({"--version"}), 0);
+  EXPECT_TRUE(out_.str().starts_with("delvaro-replay 1.")) << out_.str();
+}
+
+TEST_F(ReplayToolTest, AScriptOrTheDataMayComeFromTheStandardInput) {
+  EXPECT_EQ(Run({"-"}, "expect record SECTEUR 001 1 Centre-ville\n"), 0);
+  EXPECT_EQ(out_.str(), "1 passed, 0 failed\n");
+  EXPECT_EQ(Run({"--data=-", Write("reads.scn", kReads)},
+                R"({"file":"SECTEUR","key":"009","record":["Neuf"]})"),
+            0);
+  EXPECT_EQ(out_.str(), "1 passed, 0 failed\n");
 }
 
 TEST_F(ReplayToolTest, DataIsLoadedAfreshForEachScriptAndTheWorstStatusWins) {

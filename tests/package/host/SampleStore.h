@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "dba/DatabaseClient.h"
-#include "dba/DynamicArray.h"
-#include "dba/Marks.h"
-#include "rights/UserRights.h"
+#include <delvaro/dba/DatabaseClient.h>
+#include <delvaro/dba/DynamicArray.h>
+#include <delvaro/dba/Marks.h>
+#include <delvaro/rights/UserRights.h>
 
 // A store of the host's own with the nine files of the screen, one sector and one means
 // of transport, and the rights of a user who may modify.

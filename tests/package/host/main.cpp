@@ -1,11 +1,17 @@
 // A host of the installed component library: it brings the screen up for one aidant on
 // a store of its own, then checks what a host relies on.
+#include <delvaro/Version.h>
+
+#include <delvaro/control/Ctr_Sectorisation.h>
+#include <delvaro/forms/ScriptedHost.h>
 #include <filesystem>
 #include <iostream>
 
 #include "SampleStore.h"
-#include "control/Ctr_Sectorisation.h"
-#include "forms/ScriptedHost.h"
+// The host's own forms/ folder: the library's headers never take it for theirs.
+#include "forms/Widget.h"
+
+static_assert(DELVARO_VERSION_MAJOR == 1, "the package's version header");
 
 namespace {
 
@@ -18,6 +24,7 @@ int Fail(const std::string& what) {
 
 int main() {
   SampleStore store;
+  const HostWidget own;
   forms::ScriptedHost host;
   Ctr_Sectorisation control(host, host);
   control.TheDatabase(store.database);

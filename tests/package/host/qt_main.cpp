@@ -4,9 +4,10 @@
 #include <QComboBox>
 #include <iostream>
 
+#include <delvaro/qt/QtHelpEngine.h>
+#include <delvaro/qt/SectorisationWindow.h>
+
 #include "SampleStore.h"
-#include "qt/QtHelpEngine.h"
-#include "qt/SectorisationWindow.h"
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
