@@ -50,30 +50,29 @@ void ReferenceCheck::Expect(const Keys& keys, const std::string& wanted, const s
     problems_.push_back(where + " : " + what + " « " + wanted + " » n'existe pas.");
 }
 
+void ReferenceCheck::ExpectParents(const std::vector<Record>& records, const std::string& file,
+                                   const Keys& parents, std::size_t width,
+                                   const std::string& what) {
+  for (const Record& record : records)
+    Expect(parents, record.key.substr(0, width), file + " " + record.key, what);
+}
+
 std::vector<std::string> ReferenceCheck::Problems() {
   problems_.clear();
-  const auto sectors = Records("SECTEUR");
-  sectors_ = KeysOf(sectors);
+  sectors_ = KeysOf(Records("SECTEUR"));
   const auto subSectors = Records("SOUSSECTEUR");
   subSectors_ = KeysOf(subSectors);
-  for (const Record& subSector : subSectors)
-    Expect(sectors_, subSector.key.substr(0, kSectorWidth), "SOUSSECTEUR " + subSector.key,
-           "le secteur");
-  const auto centres = Records("CENTREMEDICAL");
-  centres_ = KeysOf(centres);
+  ExpectParents(subSectors, "SOUSSECTEUR", sectors_, kSectorWidth, "le secteur");
+  centres_ = KeysOf(Records("CENTREMEDICAL"));
   const auto antennas = Records("ANTENNEMEDICALE");
   antennas_ = KeysOf(antennas);
-  for (const Record& antenna : antennas)
-    Expect(centres_, antenna.key.substr(0, kCentreWidth), "ANTENNEMEDICALE " + antenna.key,
-           "le centre médical");
+  ExpectParents(antennas, "ANTENNEMEDICALE", centres_, kCentreWidth, "le centre médical");
   const auto districts = Records("QUARTIER");
   districts_ = KeysOf(districts);
-  for (const Record& district : districts) {
-    const std::string where = "QUARTIER " + district.key;
-    Expect(subSectors_, district.key.substr(0, kSubSectorWidth), where, "le sous-secteur");
-    Expect(antennas_, district.fields.Extract(kDistrictAntenna).Text(), where,
+  ExpectParents(districts, "QUARTIER", subSectors_, kSubSectorWidth, "le sous-secteur");
+  for (const Record& district : districts)
+    Expect(antennas_, district.fields.Extract(kDistrictAntenna).Text(), "QUARTIER " + district.key,
            "l'antenne médicale");
-  }
   const auto communes = Records("COMMUNES");
   communes_ = KeysOf(communes);
   for (const Record& commune : communes)

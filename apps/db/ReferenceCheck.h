@@ -31,6 +31,9 @@ class ReferenceCheck {
   static Keys KeysOf(const std::vector<Record>& records);
   void Expect(const Keys& keys, const std::string& wanted, const std::string& where,
               const std::string& what);
+  // Each record's key must begin with the key of a record of parents, width long.
+  void ExpectParents(const std::vector<Record>& records, const std::string& file,
+                     const Keys& parents, std::size_t width, const std::string& what);
   void CheckAidant(const Record& aidant);
 
   dba::DatabaseConnection& connection_;
