@@ -1,40 +1,47 @@
 #include "common/DatabaseAddress.h"
 
-namespace appsupport {
+#include <array>
+#include <string_view>
 
+namespace appsupport {
 namespace {
 
-constexpr std::string_view kSqlite = "sqlite:";
+constexpr std::string_view kFileScheme = "sqlite:";
 constexpr std::string_view kMemory = "sqlite::memory:";
+constexpr std::array<std::string_view, 2> kServerSchemes = {"postgresql://", "postgres://"};
 
-bool NamesServer(const std::string& address) {
-  return address.starts_with("postgresql://") || address.starts_with("postgres://");
+bool IsServer(const std::string& address) {
+  for (std::string_view scheme : kServerSchemes) {
+    if (address.starts_with(scheme))
+      return true;
+  }
+  return false;
 }
 
 }  // namespace
 
-std::optional<std::string> DatabaseAddress::FromTyped(const std::string& typed) {
-  if (NamesServer(typed))
-    return typed;
-  if (typed.starts_with(kSqlite))
-    return typed.size() > kSqlite.size() ? std::optional(typed) : std::nullopt;
-  // A scheme of another engine would otherwise become a strange file name.
-  if (typed.empty() || typed.find("://") != std::string::npos)
-    return std::nullopt;
-  return std::string(kSqlite) + typed;
+std::string DatabaseAddress::FromArgument(const std::string& argument) {
+  if (argument.starts_with(kFileScheme) || IsServer(argument))
+    return argument;
+  return std::string(kFileScheme) + argument;
 }
 
-std::string DatabaseAddress::Problem(const std::string& typed) {
-  if (FromTyped(typed))
+std::optional<std::string> DatabaseAddress::FileOf(const std::string& address) {
+  if (!address.starts_with(kFileScheme) || address == kMemory)
+    return std::nullopt;
+  return address.substr(kFileScheme.size());
+}
+
+std::string DatabaseAddress::Problem(const std::string& argument) {
+  // Another engine's scheme would otherwise become a strange file name.
+  const bool taken =
+      IsServer(argument) || (argument.starts_with(kFileScheme)
+                                 ? argument.size() > kFileScheme.size()
+                                 : !argument.empty() && argument.find("://") == std::string::npos);
+  if (taken)
     return {};
-  return "adresse de base incorrecte « " + typed +
+  return "adresse de base incorrecte « " + argument +
          " » (attendu : sqlite:CHEMIN, postgresql://… ou un chemin de fichier)";
-}
-
-std::optional<std::string> DatabaseAddress::SqliteFile(const std::string& address) {
-  if (!address.starts_with(kSqlite) || address == kMemory)
-    return std::nullopt;
-  return address.substr(kSqlite.size());
 }
 
 }  // namespace appsupport

@@ -5,20 +5,18 @@
 
 namespace appsupport {
 
-// What a user types after --db, turned into the address DatabaseClient::Connect takes.
+// What the programs take for --db: the address of a store, or a bare path meaning an
+// SQLite file, so that "--db office.db" and "--db postgresql://server/office" both work.
 class DatabaseAddress {
  public:
-  // sqlite:PATH, sqlite::memory:, postgresql://… and postgres://… are kept untouched; a
-  // bare path names an SQLite file. Nothing for an address no engine takes: an empty
-  // one, an empty path, another scheme.
-  static std::optional<std::string> FromTyped(const std::string& typed);
-
-  // The French reason FromTyped refused typed, for a command-line validator; empty when
-  // it takes it.
-  static std::string Problem(const std::string& typed);
-
-  // The SQLite file an address of FromTyped names; nothing for memory or a server.
-  static std::optional<std::string> SqliteFile(const std::string& address);
+  // "sqlite:...", "postgresql://..." and "postgres://..." as given; anything else is the
+  // path of an SQLite file, which becomes "sqlite:PATH".
+  static std::string FromArgument(const std::string& argument);
+  // The file of an SQLite file address; nullopt for memory or a server.
+  static std::optional<std::string> FileOf(const std::string& address);
+  // Why no engine takes argument (empty, an empty SQLite path, the scheme of another
+  // engine), as a French sentence for a command-line check; empty when one does.
+  static std::string Problem(const std::string& argument);
 };
 
 }  // namespace appsupport

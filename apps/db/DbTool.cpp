@@ -37,7 +37,7 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
   DbCommand& command = **std::find_if(commands.begin(), commands.end(),
                                       [](const auto& candidate) { return candidate->Chosen(); });
   try {
-    const auto connection = Open(*appsupport::DatabaseAddress::FromTyped(typed), command);
+    const auto connection = Open(appsupport::DatabaseAddress::FromArgument(typed), command);
     return command.Run(*connection, streams_);
   } catch (const std::exception& error) {
     streams_.err << "delvaro-db : " << error.what() << "\n";
@@ -47,7 +47,7 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
 
 std::shared_ptr<dba::DatabaseConnection> DbTool::Open(const std::string& address,
                                                       const DbCommand& command) {
-  const auto file = appsupport::DatabaseAddress::SqliteFile(address);
+  const auto file = appsupport::DatabaseAddress::FileOf(address);
   if (file && !command.CreatesStore() && !std::filesystem::exists(*file))
     throw std::runtime_error("la base « " + *file + " » n'existe pas.");
   return dba::DatabaseClient().Connect(address);

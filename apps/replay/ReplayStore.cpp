@@ -28,11 +28,12 @@ ReplayStore ReplayStore::FromData(const std::vector<std::string>& paths,
   return store;
 }
 
-ReplayStore ReplayStore::FromDatabase(const std::string& address) {
-  const auto path = appsupport::DatabaseAddress::SqliteFile(address);
+ReplayStore ReplayStore::FromDatabase(const std::string& argument) {
+  const std::string address = appsupport::DatabaseAddress::FromArgument(argument);
+  const std::optional<std::string> file = appsupport::DatabaseAddress::FileOf(address);
   std::error_code error;
-  if (path && !std::filesystem::is_regular_file(*path, error))
-    throw basis::Error(basis::kInvalidProcedureCall, "base de données introuvable : " + *path);
+  if (file && !std::filesystem::is_regular_file(*file, error))
+    throw basis::Error(basis::kInvalidProcedureCall, "base de données introuvable : " + *file);
   ReplayStore store;
   store.databaseAddress_ = address;
   return store;

@@ -20,9 +20,9 @@ class ReplayStore {
   // Reads the files now ("-": standardInput); an unreadable file raises basis::Error
   // naming it.
   static ReplayStore FromData(const std::vector<std::string>& paths, std::istream& standardInput);
-  // address: as DatabaseClient::Connect takes it. An SQLite file that does not exist
-  // raises basis::Error rather than being created.
-  static ReplayStore FromDatabase(const std::string& address);
+  // argument: what --db was given (see appsupport::DatabaseAddress). An SQLite file that
+  // does not exist raises basis::Error rather than being created.
+  static ReplayStore FromDatabase(const std::string& argument);
 
   std::shared_ptr<dba::DatabaseClient> Client() const { return client_; }
   // The store for the next script. Data that does not load raises basis::Error naming

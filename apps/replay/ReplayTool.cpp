@@ -60,11 +60,9 @@ int RunReplayTool(const std::vector<std::string>& arguments, std::istream& in, s
 
   std::optional<ReplayStore> store;
   try {
-    store =
-        !options.database.empty()
-            ? ReplayStore::FromDatabase(*appsupport::DatabaseAddress::FromTyped(options.database))
-        : options.data.empty() ? ReplayStore::Demo()
-                               : ReplayStore::FromData(options.data, in);
+    store = !options.database.empty() ? ReplayStore::FromDatabase(options.database)
+            : options.data.empty()    ? ReplayStore::Demo()
+                                      : ReplayStore::FromData(options.data, in);
     // Data that does not load is found before any script runs.
     store->ConnectionForScript();
   } catch (const basis::Error& error) {
