@@ -62,8 +62,9 @@ TEST_P(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
       {R"({"file":"SECTEUR","key":"","record":[]})", "Clé d'enregistrement incorrecte"},
       {good, "figure déjà ligne 1"},
   };
+  // Each refused load leaves the store as empty as it found it.
+  auto connection = NewStore();
   for (const Case& c : cases) {
-    auto connection = NewStore();
     const basis::Error error =
         ErrorOf([&] { dba::JsonLines::Load(*connection, good + "\n\n" + c.line + "\n"); });
     EXPECT_EQ(error.Number(), basis::kInvalidProcedureCall) << c.line;

@@ -14,11 +14,13 @@ std::string_view ErrorCode(const pg_result* result) {
   return code ? std::string_view(code) : std::string_view();
 }
 
-// libpq's messages end with a line break, which has no place inside a sentence.
-std::string Trimmed(std::string message) {
-  while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
-    message.pop_back();
-  return message;
+// libpq's messages run over several lines, the first saying what happened and the others
+// guessing why; only the first has a place inside a sentence.
+std::string FirstLine(const std::string& message) {
+  std::string line = message.substr(0, message.find('\n'));
+  while (!line.empty() && line.back() == ' ')
+    line.pop_back();
+  return line;
 }
 
 // What went wrong, in the user's words, from the condition's code.
@@ -63,7 +65,7 @@ bool PostgresConnectionLost(pg_conn* connection, const pg_result* result) {
 }
 
 void RaiseDatabaseUnreachable(const std::string& cause, PostgresActivity activity) {
-  std::string description = "La base de données est injoignable : " + Trimmed(cause);
+  std::string description = "La base de données est injoignable : " + FirstLine(cause);
   description += activity == PostgresActivity::kSaving
                      ? " ; vos modifications n'ont pas été enregistrées."
                      : ".";
@@ -72,7 +74,7 @@ void RaiseDatabaseUnreachable(const std::string& cause, PostgresActivity activit
 
 void RaisePostgresFailure(pg_conn* connection, const pg_result* result, PostgresActivity activity) {
   const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-  const std::string message = Trimmed(primary ? primary : PQerrorMessage(connection));
+  const std::string message = FirstLine(primary ? primary : PQerrorMessage(connection));
   if (PostgresConnectionLost(connection, result))
     RaiseDatabaseUnreachable(message, activity);
   const std::string_view code = ErrorCode(result);
