@@ -93,7 +93,7 @@ void PostgresStorage::Connect(PostgresActivity activity) {
   // on, and a save waits for another workstation's lock as long as on an embedded file.
   static constexpr std::array<const char*, 5> kKeywords = {"connect_timeout", "application_name",
                                                            "options", "dbname", nullptr};
-  const std::array<const char*, 5> values = {"10", "Delvaro", "-c lock_timeout=5000", uri_.c_str(),
+  const std::array<const char*, 5> values = {"10", "Delvaro", "-c lock_timeout=5000 -c plan_cache_mode=force_custom_plan", uri_.c_str(),
                                              nullptr};
   connection_.reset(PQconnectdbParams(kKeywords.data(), values.data(), 1));
   if (!connection_ || PQstatus(connection_.get()) != CONNECTION_OK) {
