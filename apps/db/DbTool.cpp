@@ -23,7 +23,10 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
   appsupport::ToolCommandLine line("delvaro-db", "Tient les données d'une base Delvaro.");
   CLI::App& app = line.App();
   std::string typed;
-  app.add_option("--db", typed, "la base ; create, import et demo la créent au besoin")
+  app.add_option("--db", typed,
+                 "la base : un fichier SQLite (CHEMIN ou sqlite:CHEMIN), que create, import et "
+                 "demo créent au besoin, ou un serveur PostgreSQL "
+                 "(postgresql://utilisateur@serveur/base)")
       ->type_name("ADRESSE")
       ->required()
       ->check(CLI::Validator(appsupport::DatabaseAddress::Problem, ""));
@@ -50,5 +53,7 @@ std::shared_ptr<dba::DatabaseConnection> DbTool::Open(const std::string& address
   const auto file = appsupport::DatabaseAddress::FileOf(address);
   if (file && !command.CreatesStore() && !std::filesystem::exists(*file))
     throw std::runtime_error("la base « " + *file + " » n'existe pas.");
-  return dba::DatabaseClient().Connect(address);
+  return dba::DatabaseClient().Connect(address, command.CreatesStore()
+                                                    ? dba::OpenMode::kCreateIfMissing
+                                                    : dba::OpenMode::kOpenExisting);
 }

@@ -28,7 +28,9 @@ struct Options {
 
 void Declare(CLI::App& app, Options& options) {
   CLI::Option* database =
-      app.add_option("--db", options.database, "une base existante, utilisée telle quelle")
+      app.add_option("--db", options.database,
+                     "une base existante, utilisée telle quelle : un fichier SQLite ou "
+                     "postgresql://utilisateur@serveur/base")
           ->type_name("ADRESSE")
           ->check(CLI::Validator(appsupport::DatabaseAddress::Problem, ""));
   app.add_option("--data", options.data,
