@@ -15,6 +15,4 @@ foreach(include IN LISTS includes)
 endforeach()
 string(REGEX REPLACE "#include \"([a-z]+/[A-Za-z0-9_]+\\.h)\"" "#include <delvaro/\\1>" text
        "${text}")
-file(WRITE ${OUTPUT}.tmp "${text}")
-file(COPY_FILE ${OUTPUT}.tmp ${OUTPUT} ONLY_IF_DIFFERENT)
-file(REMOVE ${OUTPUT}.tmp)
+file(WRITE ${OUTPUT} "${text}")
