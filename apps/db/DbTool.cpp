@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "RightsCommands.h"
+
 #include "basis/Error.h"
 #include "common/DemoData.h"
 #include "common/JsonLinesFile.h"
@@ -14,8 +16,10 @@
 
 namespace {
 
-bool Reads(const std::string& command) {
-  return command == "export" || command == "show" || command == "query";
+// Only the commands that load data may make a database; the others work on one.
+bool NeedsExistingDatabase(const std::string& command) {
+  return command == "export" || command == "show" || command == "query" ||
+         RightsCommands::Handles(command);
 }
 
 // The file a statement names: its second word. The query engine checks the statement
@@ -52,7 +56,7 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
 
 void DbTool::Execute(const DbCommandLine& line) {
   // Reading a database that is not there would create an empty one and report nothing.
-  if (Reads(line.command) && !std::filesystem::exists(line.database))
+  if (NeedsExistingDatabase(line.command) && !std::filesystem::exists(line.database))
     throw std::runtime_error("la base « " + line.database + " » n'existe pas.");
   dba::DatabaseClient client;
   const auto connection = client.Connect("sqlite:" + line.database);
@@ -68,6 +72,8 @@ void DbTool::Execute(const DbCommandLine& line) {
     Query(*connection, line.operands[0], line.columns.value_or("0 1"));
   } else if (line.command == "demo") {
     ReportLoaded(appsupport::DemoData::Load(*connection));
+  } else if (RightsCommands::Handles(line.command)) {
+    RightsCommands(*connection, out_, err_).Run(line.command, line.operands);
   }
 }
 

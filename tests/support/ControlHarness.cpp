@@ -4,10 +4,14 @@
 #include "control/Variables.h"
 
 ControlHarness::ControlHarness(TestStore& store, int accessLevel)
-    : store_(store), rights_(std::make_shared<rights::UserRights>()) {
+    : ControlHarness(store, std::make_shared<rights::UserRights>()) {
+  rights_->Grant(kScreenKey, accessLevel);
+}
+
+ControlHarness::ControlHarness(TestStore& store, std::shared_ptr<rights::UserRights> rights)
+    : store_(store), rights_(std::move(rights)) {
   Variables::Reset();
   ContextIDs::Reset();
-  rights_->Grant(kScreenKey, accessLevel);
 }
 
 ControlHarness::~ControlHarness() {
