@@ -8,31 +8,26 @@
 namespace rights {
 namespace {
 
-std::shared_ptr<dba::DynamicArray> ReadIfPresent(dba::DatabaseFile& file, const std::string& key) {
+// What step gives, or nullptr when it raises the store's error number absent.
+template <class Step>
+auto UnlessAbsent(long absent, Step step) -> decltype(step()) {
   try {
-    return file.ReadRecord(key);
+    return step();
   } catch (const basis::Error& error) {
-    if (error.Number() == basis::kRecordNotFound)
+    if (error.Number() == absent)
       return nullptr;
     throw;
   }
 }
 
-std::shared_ptr<dba::DatabaseFile> OpenIfPresent(dba::DatabaseConnection& connection,
-                                                 const std::string& name) {
-  try {
-    return connection.OpenFile(name);
-  } catch (const basis::Error& error) {
-    if (error.Number() == basis::kFileNotFound)
-      return nullptr;
-    throw;
-  }
+std::shared_ptr<dba::DynamicArray> ReadIfPresent(dba::DatabaseFile& file, const std::string& key) {
+  return UnlessAbsent(basis::kRecordNotFound, [&] { return file.ReadRecord(key); });
 }
 
 }  // namespace
 
 LoginRights RightsStore::Find(const std::string& login) {
-  const auto file = OpenIfPresent(connection_, kFile);
+  const auto file = UnlessAbsent(basis::kFileNotFound, [&] { return connection_.OpenFile(kFile); });
   if (!file)
     return {};
   for (const std::string& key : {login, std::string(kEveryLogin)})
