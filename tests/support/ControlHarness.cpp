@@ -1,7 +1,6 @@
 #include "ControlHarness.h"
 
-#include "control/ContextIDs.h"
-#include "control/Variables.h"
+#include "control/ProcessState.h"
 
 ControlHarness::ControlHarness(TestStore& store, int accessLevel)
     : ControlHarness(store, std::make_shared<rights::UserRights>()) {
@@ -10,13 +9,12 @@ ControlHarness::ControlHarness(TestStore& store, int accessLevel)
 
 ControlHarness::ControlHarness(TestStore& store, std::shared_ptr<rights::UserRights> rights)
     : store_(store), rights_(std::move(rights)) {
-  Variables::Reset();
-  ContextIDs::Reset();
+  TheProcess = ProcessState{};
 }
 
 ControlHarness::~ControlHarness() {
   Close();
-  Variables::Reset();
+  TheProcess = ProcessState{};
 }
 
 Ctr_Sectorisation& ControlHarness::Create() {
