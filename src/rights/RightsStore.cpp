@@ -20,14 +20,28 @@ auto UnlessAbsent(long absent, Step step) -> decltype(step()) {
   }
 }
 
+std::shared_ptr<dba::DatabaseFile> OpenIfPresent(dba::DatabaseConnection& connection) {
+  return UnlessAbsent(basis::kFileNotFound,
+                      [&] { return connection.OpenFile(RightsStore::kFile); });
+}
+
 std::shared_ptr<dba::DynamicArray> ReadIfPresent(dba::DatabaseFile& file, const std::string& key) {
   return UnlessAbsent(basis::kRecordNotFound, [&] { return file.ReadRecord(key); });
+}
+
+// Creating only what is missing: a role that may write records but not create files
+// still changes the rights of an existing file.
+std::shared_ptr<dba::DatabaseFile> OpenCreatingIfMissing(dba::DatabaseConnection& connection) {
+  if (const auto file = OpenIfPresent(connection))
+    return file;
+  connection.CreateFile(RightsStore::kFile);
+  return connection.OpenFile(RightsStore::kFile);
 }
 
 }  // namespace
 
 LoginRights RightsStore::Find(const std::string& login) {
-  const auto file = UnlessAbsent(basis::kFileNotFound, [&] { return connection_.OpenFile(kFile); });
+  const auto file = OpenIfPresent(connection_);
   if (!file)
     return {};
   for (const std::string& key : {login, std::string(kEveryLogin)})
@@ -66,8 +80,7 @@ bool RightsStore::Change(const std::string& login,
                          const std::function<bool(RightsRecord&)>& change) {
   bool changed = false;
   connection_.GetStorage().WriteTransaction([&] {
-    connection_.CreateFile(kFile);
-    const auto file = connection_.OpenFile(kFile);
+    const auto file = OpenCreatingIfMissing(connection_);
     if (const auto own = ReadIfPresent(*file, login)) {
       RightsRecord record(*own);
       changed = change(record);
