@@ -16,6 +16,9 @@ std::unique_ptr<DbCommand> MakeDeleteCommand(appsupport::ToolCommandLine& line);
 std::unique_ptr<DbCommand> MakeQueryCommand(appsupport::ToolCommandLine& line);
 std::unique_ptr<DbCommand> MakeCheckCommand(appsupport::ToolCommandLine& line);
 std::unique_ptr<DbCommand> MakeDemoCommand(appsupport::ToolCommandLine& line);
+std::unique_ptr<DbCommand> MakeRightsCommand(appsupport::ToolCommandLine& line);
+std::unique_ptr<DbCommand> MakeGrantCommand(appsupport::ToolCommandLine& line);
+std::unique_ptr<DbCommand> MakeRevokeCommand(appsupport::ToolCommandLine& line);
 
 // Every command above, in the order the help lists them.
 std::vector<std::unique_ptr<DbCommand>> MakeDbCommands(appsupport::ToolCommandLine& line);
