@@ -45,6 +45,10 @@ dont chacune est un texte ou une liste de sous-valeurs.
 )";
 }
 
+bool DbCommandLine::CreatesDatabase() const {
+  return command == "create" || command == "import" || command == "demo";
+}
+
 DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
   DbCommandLine line;
   auto valueOf = [&](std::size_t& i) -> std::string {
@@ -81,5 +85,8 @@ DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
     throw UsageError("--columns ne s'emploie qu'avec query");
   if (line.database.empty())
     throw UsageError("--db CHEMIN est obligatoire");
+  if (line.database == ":memory:" && line.CreatesDatabase())
+    throw UsageError("avec --db :memory:, " + line.command +
+                     " ne garderait rien : la base en mémoire disparaît à la fin de la commande");
   return line;
 }

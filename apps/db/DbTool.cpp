@@ -1,6 +1,5 @@
 #include "DbTool.h"
 
-#include <filesystem>
 #include <sstream>
 
 #include "basis/Error.h"
@@ -13,10 +12,6 @@
 #include "dba/Storage.h"
 
 namespace {
-
-bool Reads(const std::string& command) {
-  return command == "export" || command == "show" || command == "query";
-}
 
 // The file a statement names: its second word. The query engine checks the statement
 // itself, so a malformed one is reported there, precisely.
@@ -43,19 +38,25 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
   }
   try {
     Execute(line);
+  } catch (const basis::Error& error) {
+    err_ << "delvaro-db : " << error.Description() << "\n";
+    return 1;
+  } catch (const std::bad_alloc&) {
+    err_ << "delvaro-db : mémoire épuisée, rien n'a été écrit.\n";
+    return 1;
   } catch (const std::exception& error) {
-    err_ << "delvaro-db : " << error.what() << "\n";
+    err_ << "delvaro-db : erreur inattendue, rien n'a été écrit. (" << error.what() << ")\n";
     return 1;
   }
   return 0;
 }
 
 void DbTool::Execute(const DbCommandLine& line) {
-  // Reading a database that is not there would create an empty one and report nothing.
-  if (Reads(line.command) && !std::filesystem::exists(line.database))
-    throw std::runtime_error("la base « " + line.database + " » n'existe pas.");
+  // Only the commands that write may make a store; reading one must not change the file.
   dba::DatabaseClient client;
-  const auto connection = client.Connect("sqlite:" + line.database);
+  const auto connection = client.Connect(
+      "sqlite:" + line.database,
+      line.CreatesDatabase() ? dba::OpenMode::kCreateIfMissing : dba::OpenMode::kOpenExisting);
   if (line.command == "create") {
     Create(*connection, line.operands);
   } else if (line.command == "import") {

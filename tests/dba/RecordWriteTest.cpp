@@ -67,7 +67,7 @@ TEST_F(RecordWrite, RefusesARecordDeletedMeanwhileWhichNoLongerReads) {
   const basis::Error error = ErrorOf([&] { mine->DBWrite(); });
   EXPECT_EQ(error.Number(), basis::kWriteConflict);
   EXPECT_NE(error.Description().find("supprimé"), std::string::npos);
-  EXPECT_EQ(ErrorOf([&] { Read("A002"); }).Number(), -2147221493);
+  EXPECT_EQ(ErrorOf([&] { Read("A002"); }).Number(), basis::kRecordNotFound);
   EXPECT_EQ(ErrorOf([&] { store_.Connection()->OpenFile("AIDANTS"); }).Number(),
             basis::kFileNotFound);
 }
@@ -76,7 +76,7 @@ TEST(RecordStoreFile, ReopeningADatabaseFileKeepsEveryWrite) {
   ScratchFolder folder;
   const std::string address = "sqlite:" + folder.File("store.db");
   {
-    auto connection = dba::DatabaseClient().Connect(address);
+    auto connection = dba::DatabaseClient().Connect(address, dba::OpenMode::kCreateIfMissing);
     dba::JsonLines::Load(*connection, R"({"file":"SECTEUR","key":"001","record":["Centre"]})"
                                       "\n"
                                       R"({"file":"SECTEUR","key":"002","record":["Nord"]})");
@@ -106,7 +106,7 @@ namespace {
 TEST(RecordStoreFile, DataVersionMovesWithEveryCommitOfAnyConnection) {
   ScratchFolder folder;
   const std::string address = "sqlite:" + folder.File("store.db");
-  auto mine = dba::DatabaseClient().Connect(address);
+  auto mine = dba::DatabaseClient().Connect(address, dba::OpenMode::kCreateIfMissing);
   auto other = dba::DatabaseClient().Connect(address);
   dba::JsonLines::Load(*mine, R"({"file":"SECTEUR","key":"001","record":["Centre"]})");
   const auto start = mine->DataVersion();
