@@ -73,10 +73,10 @@ class StoreProcesses : public ::testing::Test {
 };
 
 TEST_F(StoreProcesses, AKilledWriterLeavesEachSaveAndEachImportWholeOrNotAtAll) {
-  constexpr std::size_t kImported = 10000;
+  constexpr std::size_t kImported = 4000;
   std::mt19937 random(20261206);
-  std::uniform_int_distribution<int> pause(0, 600);
-  for (int round = 0; round < 24; ++round) {
+  std::uniform_int_distribution<int> pause(0, 1000);
+  for (int round = 0; round < 20; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
     const std::string label = "R" + std::to_string(round);
     const std::string big = folder_.File("big.jsonl");
