@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "common/DatabaseAddress.h"
+
 namespace {
 
 struct Arity {
@@ -20,7 +22,7 @@ const std::map<std::string, Arity>& Commands() {
 }  // namespace
 
 const char* DbCommandLine::Usage() {
-  return R"(Utilisation : delvaro-db --db CHEMIN COMMANDE [ARGUMENTS]
+  return R"(Utilisation : delvaro-db --db ADRESSE COMMANDE [ARGUMENTS]
 
 Commandes :
   create FICHIER...        crée des fichiers vides
@@ -36,7 +38,9 @@ Commandes :
   demo                     charge les données de démonstration
 
 Options :
-  --db CHEMIN              la base SQLite ; create, import et demo la créent au besoin
+  --db ADRESSE             la base : un fichier SQLite (CHEMIN ou sqlite:CHEMIN), que
+                           create, import et demo créent au besoin, ou un serveur
+                           PostgreSQL (postgresql://utilisateur@serveur/base)
   --help                   affiche cette aide
 
 Une ligne JSON : {"file": "SECTEUR", "key": "001", "record": ["Centre-ville"]}
@@ -84,8 +88,9 @@ DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
   if (line.columns && line.command != "query")
     throw UsageError("--columns ne s'emploie qu'avec query");
   if (line.database.empty())
-    throw UsageError("--db CHEMIN est obligatoire");
-  if (line.database == ":memory:" && line.CreatesDatabase())
+    throw UsageError("--db ADRESSE est obligatoire");
+  if (appsupport::DatabaseAddress::FromArgument(line.database) == "sqlite::memory:" &&
+      line.CreatesDatabase())
     throw UsageError("avec --db :memory:, " + line.command +
                      " ne garderait rien : la base en mémoire disparaît à la fin de la commande");
   return line;

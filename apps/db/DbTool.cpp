@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "basis/Error.h"
+#include "common/DatabaseAddress.h"
 #include "common/DemoData.h"
 #include "common/JsonLinesFile.h"
 #include "dba/DatabaseClient.h"
@@ -55,7 +56,7 @@ void DbTool::Execute(const DbCommandLine& line) {
   // Only the commands that write may make a store; reading one must not change the file.
   dba::DatabaseClient client;
   const auto connection = client.Connect(
-      "sqlite:" + line.database,
+      appsupport::DatabaseAddress::FromArgument(line.database),
       line.CreatesDatabase() ? dba::OpenMode::kCreateIfMissing : dba::OpenMode::kOpenExisting);
   if (line.command == "create") {
     Create(*connection, line.operands);
