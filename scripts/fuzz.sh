@@ -18,7 +18,8 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DDELVARO_FUZZ=ON -DDELVARO_BUILD_TESTS=OFF -DDELVARO_BUILD_QT=OFF >/dev/null
+  -DDELVARO_FUZZ=ON -DDELVARO_BUILD_TESTS=OFF -DDELVARO_BUILD_QT=OFF \
+  -DDELVARO_WITH_POSTGRESQL=OFF >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
