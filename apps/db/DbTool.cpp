@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "RightsCommands.h"
+
 #include "basis/Error.h"
 #include "common/DatabaseAddress.h"
 #include "common/DemoData.h"
@@ -70,6 +72,8 @@ void DbTool::Execute(const DbCommandLine& line) {
     Query(*connection, line.operands[0], line.columns.value_or("0 1"));
   } else if (line.command == "demo") {
     ReportLoaded(appsupport::DemoData::Load(*connection));
+  } else if (RightsCommands::Handles(line.command)) {
+    RightsCommands(*connection, out_, err_).Run(line.command, line.operands);
   }
 }
 
