@@ -23,6 +23,7 @@ class DbCommand {
 
   // Whether the command line named this command.
   bool Chosen() const { return command_.parsed(); }
+  const std::string& Name() const { return command_.get_name(); }
   // Whether the command may create the store when it does not exist; the others report
   // a missing store and write nothing.
   virtual bool CreatesStore() const { return false; }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "DbCommands.h"
+#include "basis/Error.h"
 #include "common/DatabaseAddress.h"
 #include "common/ToolCommandLine.h"
 #include "dba/DatabaseClient.h"
@@ -39,11 +40,24 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
     return *status;
   DbCommand& command = **std::find_if(commands.begin(), commands.end(),
                                       [](const auto& candidate) { return candidate->Chosen(); });
+  const std::string address = appsupport::DatabaseAddress::FromArgument(typed);
+  if (address == "sqlite::memory:" && command.CreatesStore())
+    return line.Refuse("avec --db :memory:, " + command.Name() +
+                           " ne garderait rien : la base en mémoire disparaît à la fin de la "
+                           "commande",
+                       streams_.err);
   try {
-    const auto connection = Open(appsupport::DatabaseAddress::FromArgument(typed), command);
+    const auto connection = Open(address, command);
     return command.Run(*connection, streams_);
+  } catch (const basis::Error& error) {
+    streams_.err << "delvaro-db : " << error.Description() << "\n";
+    return 1;
+  } catch (const std::bad_alloc&) {
+    streams_.err << "delvaro-db : mémoire épuisée, rien n'a été écrit.\n";
+    return 1;
   } catch (const std::exception& error) {
-    streams_.err << "delvaro-db : " << error.what() << "\n";
+    streams_.err << "delvaro-db : erreur inattendue, rien n'a été écrit. (" << error.what()
+                 << ")\n";
     return 1;
   }
 }
