@@ -112,6 +112,7 @@ rightclick
 menu Mnu_Sommaire
 expect help 11
 expect beep                                    # faux
+answer 6
 close
 expect help 2
 expect unloaded                                # faux : fermée par l'hôte
@@ -123,7 +124,7 @@ expect unloaded                                # faux : fermée par l'hôte
           R"(s.scn:7: expected message "Ce secteur n'existe pas." 16, got message "Ce secteur n'existe pas." 48)",
           R"(s.scn:8: expected message "Ce secteur n'existe pas.", got no message)",
           "s.scn:13: expected beep, got none",
-          "s.scn:16: expected unloaded, got window closed by the host at line 14"}));
+          "s.scn:17: expected unloaded, got window closed by the host at line 15"}));
 }
 
 TEST_F(ScenarioRunnerTest, RetourAnsweredCancelThenYesBeepsTwiceAndWritesOnce) {
