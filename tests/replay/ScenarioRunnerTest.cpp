@@ -181,3 +181,22 @@ answer 7
   EXPECT_EQ(outcome.passed, 2);
   EXPECT_EQ(outcome.report, (Lines{"s.scn:8: expected a question for this answer, got none"}));
 }
+
+TEST_F(ScenarioRunnerTest, ClosingTheWindowAsksWhatRetourAsksAndMayKeepItOpen) {
+  auto outcome = Play(R"(open A001
+select Lst_Sel 0
+click Cmd_Ote
+answer 2
+close
+expect beep
+expect W_SortirSectorisation False
+expect Lst_Sel.ListCount 1
+answer 6
+close
+expect unloaded                                # faux : fermée
+expect record CIVILAIDANT A001 43 "012"
+)");
+  EXPECT_EQ(outcome.passed, 4);
+  EXPECT_EQ(outcome.report,
+            (Lines{"s.scn:11: expected unloaded, got window closed by the host at line 10"}));
+}

@@ -34,6 +34,8 @@ constexpr long kDistrict = 33;
 constexpr long kTransport = 34;
 constexpr long kAntenna = 35;
 constexpr long kAssociated = 43;
+// Attribute 45 of record 999 of COMPTEUR locks sector entry from 2 on.
+constexpr int kCounterLock = 45;
 
 unsigned long EnvironmentNumber(const char* name, unsigned long fallback) {
   const char* value = std::getenv(name);
@@ -114,6 +116,16 @@ class RandomSession {
   std::string Play() {
     const int level = Chance(6) ? 1 : 2;
     const std::string aidant = OneOf(reference_.Aidants());
+    // Now and then sector entry is locked (restricted mode), where only the medical
+    // levels can still be changed and saved.
+    const bool locked = Chance(8);
+    if (locked) {
+      store_.SetCounter("2");
+      script_ << "record COMPTEUR 999 [";
+      for (int i = 1; i < kCounterLock; ++i)
+        script_ << "\"\", ";
+      script_ << "\"2\"]\n";
+    }
     if (level != 2)
       script_ << "level " << level << '\n';
     script_ << "open " << aidant << '\n';
@@ -145,6 +157,8 @@ class RandomSession {
       harness.Host().ClearEvents();
     }
     Restore(aidant);
+    if (locked)
+      store_.SetCounter("0");
     return failure_;
   }
 
