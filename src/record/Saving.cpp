@@ -1,8 +1,10 @@
-#include <functional>
+#include <iterator>
+#include <string>
 
 #include "basis/Error.h"
 #include "basis/ErrorNumber.h"
 #include "basis/Integer.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "control/Variables.h"
 #include "fields/ReferenceLayout.h"
@@ -31,49 +33,29 @@ bool LabelOfCode(const forms::ComboBox& libelle, const basis::Ref<dba::DynamicAr
 // make. A label typed and not picked, or left behind by a level that moved, would
 // otherwise be saved next to another code.
 void Ctr_Sectorisation::Verif_Libelles() {
-  using namespace Variables;
-  const std::string secteur = Txt_SecteurAidant.Text();
-  const std::string sousSecteur = secteur + Txt_SousSecteurAidant.Text();
-  const std::string quartier = sousSecteur + Txt_QuartierAidant.Text();
-  const std::string antenne = Txt_CentreMedAidant.Text() + Txt_AntMedAidant.Text();
-  const std::string centre =
-      fields::FirstCharacters(CodeAntenneMedicale, fields::kCentreCodeLength);
-  struct Verification {
-    forms::ComboBox& libelle;
-    const char* message;
-    std::function<bool()> choisi;
-  };
-  const Verification verifications[] = {
-      {Cbo_LibSecteurAidant, "Vous devez choisir un secteur.",
-       [&] { return LabelOfCode(Cbo_LibSecteurAidant, L_Secteur, CodeSecteur, secteur); }},
-      {Cbo_LibSousSecteurAidant, "Vous devez choisir un sous-secteur.",
-       [&] {
-         return LabelOfCode(Cbo_LibSousSecteurAidant, L_SousSecteur, CodeSousSecteur, sousSecteur);
-       }},
-      {Cbo_LibQuartierAidant, "Vous devez choisir un quartier.",
-       [&] { return LabelOfCode(Cbo_LibQuartierAidant, L_Quartier, CodeQuartier, quartier); }},
-      {Cbo_LibCentreMedAidant, "Vous devez choisir un centre médical.",
-       [&] {
-         return LabelOfCode(Cbo_LibCentreMedAidant, L_CentreMedical, centre,
-                            Txt_CentreMedAidant.Text());
-       }},
-      {Cbo_LibAntMedAidant, "Vous devez choisir une antenne médicale.",
-       [&] {
-         return LabelOfCode(Cbo_LibAntMedAidant, L_AntenneMedicale, CodeAntenneMedicale, antenne);
-       }},
-      {Cbo_LibMoyLocAidant, "Vous devez choisir un moyen de locomotion.",
-       [&] { return MoyenLoc_Choisi(); }},
-  };
-  for (const Verification& verification : verifications) {
-    const bool vide = verification.libelle.Text().empty();
-    if (vide || !verification.choisi()) {
-      Host.MsgBox(verification.message, forms::kStyleExclamation, forms::kMessageTitle);
+  // What OK writes for each level that has a code box, in the levels' order; the centre
+  // is written as the start of the antenna's key.
+  const std::string codes[] = {
+      CodeSecteur, CodeSousSecteur, CodeQuartier,
+      fields::FirstCharacters(CodeAntenneMedicale, fields::kCentreCodeLength), CodeAntenneMedicale};
+  for (std::size_t i = 0; i < std::size(cascade::kLevels); ++i) {
+    const cascade::Level& level = cascade::kLevels[i];
+    forms::ComboBox& libelle = this->*level.labelList;
+    const bool vide = libelle.Text().empty();
+    const bool choisi =
+        !vide &&
+        (level.codeBox == nullptr
+             ? MoyenLoc_Choisi()
+             : LabelOfCode(libelle, TheProcess.*level.referenceList, codes[i],
+                           cascade::KeyPrefix(*this, level) + (this->*level.codeBox).Text()));
+    if (!choisi) {
+      Host.MsgBox(level.missingChoice, forms::kStyleExclamation, forms::kMessageTitle);
       // A check that passed before must not let a later save through with a missing
       // choice.
       LibellesOk = basis::False;
       // A text that is not a choice is shown where it has to be corrected.
       if (!vide)
-        verification.libelle.SetFocus();
+        libelle.SetFocus();
       return;
     }
   }

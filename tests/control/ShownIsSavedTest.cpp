@@ -109,7 +109,7 @@ TEST_F(ShownIsSavedTest, ADistrictPickedByLabelPutsItsOwnCentreAndAntennaInTheBo
     auto& c = Open("A001");
     Pick(c.Cbo_LibQuartierAidant, "Quai C");
     EXPECT_EQ(Levels(c),
-              "001|Centre-ville|01|Gare|03|Quai C|Vélo|020|Clinique Sud|002|Antenne Halles|");
+              "001|Centre-ville|01|Gare|03|Quai C|020|Clinique Sud|002|Antenne Halles|Vélo|");
     EXPECT_EQ(State().CodeAntenneMedicale(), "020002");
     // A code typed next is looked up under the centre shown.
     c.Txt_AntMedAidant.UserKeyPress(8);
@@ -135,7 +135,7 @@ TEST_F(ShownIsSavedTest, AnotherDistrictWithTheSameAntennaStillShowsTheAntennaLa
   c.Txt_QuartierAidant.UserKeyPress(8);
   c.Txt_QuartierAidant.UserType("03");
   EXPECT_EQ(Levels(c),
-            "001|Centre-ville|01|Gare|03|Quai C|Vélo|010|Hôpital Nord|001|Antenne Gare|");
+            "001|Centre-ville|01|Gare|03|Quai C|010|Hôpital Nord|001|Antenne Gare|Vélo|");
   c.Cmd_OkSectorisation.UserClick();
   EXPECT_TRUE(Host().Messages().empty());
   EXPECT_EQ(Stored(33), "0010103");
