@@ -2,6 +2,10 @@
 
 #include <map>
 
+#include "RightsCommands.h"
+
+#include "common/DatabaseAddress.h"
+
 namespace {
 
 struct Arity {
@@ -13,6 +17,7 @@ const std::map<std::string, Arity>& Commands() {
   static const std::map<std::string, Arity> commands = {
       {"create", {1, SIZE_MAX}}, {"import", {1, 1}}, {"export", {0, SIZE_MAX}},
       {"show", {2, 2}},          {"query", {1, 1}},  {"demo", {0, 0}},
+      {"rights", {1, 1}},        {"grant", {3, 3}},  {"revoke", {2, 2}},
   };
   return commands;
 }
@@ -34,6 +39,13 @@ Commandes :
                            une ligne par enregistrement, colonnes séparées par une
                            tabulation, valeurs multiples d'une colonne séparées par |
   demo                     charge les données de démonstration
+  rights IDENTIFIANT       affiche les droits d'un identifiant de connexion, et s'ils
+                           viennent de son propre enregistrement ou de « * »
+  grant IDENTIFIANT ÉCRAN NIVEAU
+                           accorde un niveau sur un écran (0, 1 : consultation ;
+                           2 : modification) ; « * » vaut pour tout identifiant
+                           sans enregistrement propre
+  revoke IDENTIFIANT ÉCRAN retire tout droit sur un écran (niveau 0)
 
 Options :
   --db ADRESSE             la base : un fichier SQLite (CHEMIN ou sqlite:CHEMIN), que
@@ -45,6 +57,10 @@ Une ligne JSON : {"file": "SECTEUR", "key": "001", "record": ["Centre-ville"]}
 où record contient les attributs 1, 2, ... : un texte, ou une liste de valeurs
 dont chacune est un texte ou une liste de sous-valeurs.
 )";
+}
+
+bool DbCommandLine::CreatesDatabase() const {
+  return command == "create" || command == "import" || command == "demo";
 }
 
 DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
@@ -83,5 +99,10 @@ DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
     throw UsageError("--columns ne s'emploie qu'avec query");
   if (line.database.empty())
     throw UsageError("--db ADRESSE est obligatoire");
+  if (appsupport::DatabaseAddress::FromArgument(line.database) == "sqlite::memory:" &&
+      line.CreatesDatabase())
+    throw UsageError("avec --db :memory:, " + line.command +
+                     " ne garderait rien : la base en mémoire disparaît à la fin de la commande");
+  RightsCommands::Check(line.command, line.operands);
   return line;
 }

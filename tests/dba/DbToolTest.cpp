@@ -115,4 +115,73 @@ TEST_F(DbToolRun, FailuresGiveStatusOneAndImportIsAllOrNothing) {
   EXPECT_FALSE(std::filesystem::exists(absent));
 }
 
+TEST_F(DbToolRun, ReadingNeverChangesAFileAndOnlyWritingCommandsMakeAStore) {
+  const std::string empty = folder_.File("empty.db");
+  std::ofstream(empty).close();
+  const std::string notes = folder_.File("notes.txt");
+  std::ofstream(notes) << "des notes, pas une base\n";
+  const std::vector<std::vector<std::string>> reads = {
+      {"export"}, {"show", "SECTEUR", "001"}, {"query", "SSELECT SECTEUR PAR 1"}};
+  for (const std::string& path : {empty, notes}) {
+    auto withDb = [&](std::vector<std::string> arguments) {
+      arguments.insert(arguments.begin(), {"--db", path});
+      return arguments;
+    };
+    const std::string before = FileBytes(path);
+    for (const auto& read : reads) {
+      const Outcome outcome = Run(withDb(read));
+      EXPECT_EQ(outcome.status, 1);
+      EXPECT_NE(outcome.err.find("n'est pas une base Delvaro."), std::string::npos) << outcome.err;
+      EXPECT_EQ(FileBytes(path), before) << path << " " << read[0];
+    }
+  }
+  EXPECT_EQ(Run({"--db", notes, "demo"}).status, 1);
+  EXPECT_EQ(FileBytes(notes), "des notes, pas une base\n");
+  EXPECT_EQ(Run({"--db", empty, "demo"}).status, 0);
+  EXPECT_EQ(Run({"--db", empty, "show", "SECTEUR", "001"}).status, 0);
+
+  const Outcome memory = Run({"--db", ":memory:", "import", "-"}, FileBytes(notes));
+  EXPECT_EQ(memory.status, 2);
+  EXPECT_NE(memory.err.find("import ne garderait rien"), std::string::npos) << memory.err;
+}
+
+TEST_F(DbToolRun, RightsAreShownWithTheirOriginGrantedAndRevoked) {
+  ASSERT_EQ(OnDb({"demo"}).status, 0);
+  EXPECT_EQ(OnDb({"rights", "alice"}).out,
+            "Droits de « alice » (ceux de « * », « alice » n'ayant pas d'enregistrement propre) "
+            ":\nDOSAIDANTSECTEUR\t2\n");
+  const Outcome granted = OnDb({"grant", "alice", "DOSAIDANTSECTEUR", "1"});
+  EXPECT_EQ(granted.status, 0);
+  EXPECT_NE(granted.out.find("créé à partir de « * »"), std::string::npos) << granted.out;
+  EXPECT_EQ(OnDb({"rights", "alice"}).out,
+            "Droits de « alice » (son propre enregistrement) :\nDOSAIDANTSECTEUR\t1\n");
+  EXPECT_NE(OnDb({"rights", "*"}).out.find("DOSAIDANTSECTEUR\t2"), std::string::npos);
+
+  EXPECT_NE(OnDb({"revoke", "alice", "DOSAIDANTSECTEUR"}).out.find("plus aucun droit"),
+            std::string::npos);
+  EXPECT_NE(OnDb({"rights", "alice"}).out.find("aucun écran"), std::string::npos);
+  EXPECT_NE(OnDb({"revoke", "alice", "DOSAIDANTSECTEUR"}).out.find("rien n'est changé"),
+            std::string::npos);
+
+  // A damaged level reads as 0 and is pointed out.
+  OnDb({"import", "-"},
+       R"({"file":"DROITSUTILISATEURS","key":"bruno","record":["DOSAIDANTSECTEUR","2 "]})"
+       "\n");
+  const Outcome damaged = OnDb({"rights", "bruno"});
+  EXPECT_NE(damaged.out.find("DOSAIDANTSECTEUR\t0"), std::string::npos) << damaged.out;
+  EXPECT_NE(damaged.err.find("attention"), std::string::npos);
+}
+
+TEST_F(DbToolRun, ARightsCommandNeedsAnExistingDatabaseAndALevelOfZeroOneOrTwo) {
+  for (const char* level : {"3", "-1", "deux", "", "02"}) {
+    const Outcome refused = OnDb({"grant", "alice", "DOSAIDANTSECTEUR", level});
+    EXPECT_EQ(refused.status, 2) << level;
+    EXPECT_NE(refused.err.find("le niveau doit être 0, 1 ou 2"), std::string::npos) << level;
+  }
+  EXPECT_EQ(OnDb({"revoke", "alice"}).status, 2);
+  EXPECT_EQ(OnDb({"grant", "alice", "DOSAIDANTSECTEUR", "2"}).status, 1);
+  EXPECT_EQ(OnDb({"rights", "alice"}).status, 1);
+  EXPECT_FALSE(std::filesystem::exists(db_));
+}
+
 }  // namespace

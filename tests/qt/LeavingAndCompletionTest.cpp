@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 
 #include "ScreenFixture.h"
+#include "host/HostRights.h"
 #include "host/HostSession.h"
 #include "host/HostStore.h"
 #include "host/MissingAidant.h"
@@ -59,7 +60,7 @@ TEST_F(LeavingTest, AtLevelOneTheWindowClosesAtOnceAndWritesNothing) {
 
 TEST_F(LeavingTest, TheHostOpensNoScreenForAnAidantWithoutARecord) {
   host::HostStore hostStore{store_.Client(), store_.Connection(), ""};
-  host::HostSession session(hostStore, 2, help_, nullptr);
+  host::HostSession session(hostStore, host::HostRights{"test", rights_, 2, 2}, help_, nullptr);
   try {
     session.OpenScreen("Z999");
     FAIL() << "a screen opened";
