@@ -56,6 +56,11 @@ class RecordingStorage final : public dba::Storage {
     Note({Access::Kind::kScan, file, range.from, range.to, {}});
     return engine_->Scan(file, range);
   }
+  void ScanEach(const std::string& file, const dba::KeyRange& range,
+                const RecordVisitor& visit) override {
+    Note({Access::Kind::kScan, file, range.from, range.to, {}});
+    engine_->ScanEach(file, range, visit);
+  }
   std::uint64_t DataVersion() override { return engine_->DataVersion(); }
   std::optional<std::string> SessionUser() override { return engine_->SessionUser(); }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dba/KeyRange.h"
@@ -37,9 +38,19 @@ class Storage {
   virtual void Delete(const std::string& file, const std::string& key) = 0;
   // The records of the range in key order, read through the key index.
   virtual std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) = 0;
+  // The same records handed one at a time to visit, which may not use this storage; the
+  // texts are valid only during the call, so a long range is never held whole. What visit
+  // throws ends the scan and goes to the caller.
+  using RecordVisitor = std::function<void(std::string_view key, std::string_view body)>;
+  virtual void ScanEach(const std::string& file, const KeyRange& range,
+                        const RecordVisitor& visit) {
+    for (const StoredRecord& record : Scan(file, range))
+      visit(record.key, record.body);
+  }
 
   // A number that differs from every earlier answer once a write has been committed since,
-  // through this connection or any other (another process, another workstation). What a
+  // through this connection or any other (another process, another workstation), and
+  // once this connection has written, even before its commit. What a
   // caller derived from the data (sort keys, results, a list on screen) stays valid while
   // the number stays the same. Cheap enough to ask before every query.
   virtual std::uint64_t DataVersion() = 0;
