@@ -11,20 +11,16 @@
 #include "dba/DatabaseClient.h"
 #include "dba/SqliteStorage.h"
 
-namespace {
-
-std::string TemporaryPath(const std::string& name) {
+std::string ServiceDatabase::TemporaryPath(const std::string& name) {
   return (std::filesystem::temp_directory_path() /
           ("delvaro-bench-" + std::to_string(getpid()) + "-" + name))
       .string();
 }
 
-void RemoveDatabase(const std::string& path) {
+void ServiceDatabase::Remove(const std::string& path) {
   for (const char* suffix : {"", "-wal", "-shm"})
     std::filesystem::remove(path + suffix);
 }
-
-}  // namespace
 
 ServiceDatabase& ServiceDatabase::Of(const std::string& scale) {
   static std::map<std::string, std::unique_ptr<ServiceDatabase>> databases;
@@ -38,7 +34,7 @@ ServiceDatabase& ServiceDatabase::Of(const std::string& scale) {
 
 ServiceDatabase::ServiceDatabase(servicedata::ServiceScale scale)
     : generator_(std::move(scale)), path_(TemporaryPath(generator_.Scale().name + ".db")) {
-  RemoveDatabase(path_);
+  Remove(path_);
   const auto start = std::chrono::steady_clock::now();
   const long records = generator_.Load(*dba::DatabaseClient().Connect("sqlite:" + path_));
   std::cerr << "# " << generator_.Scale().name << ": " << records << " records generated in "
@@ -48,7 +44,7 @@ ServiceDatabase::ServiceDatabase(servicedata::ServiceScale scale)
 }
 
 ServiceDatabase::~ServiceDatabase() {
-  RemoveDatabase(path_);
+  Remove(path_);
 }
 
 std::shared_ptr<dba::DatabaseConnection> ServiceDatabase::Connect() {

@@ -22,6 +22,11 @@ class ServiceDatabase {
 
   ~ServiceDatabase();
 
+  // A path of this process under the temporary folder.
+  static std::string TemporaryPath(const std::string& name);
+  // Removes a database file with its journal files.
+  static void Remove(const std::string& path);
+
  private:
   explicit ServiceDatabase(servicedata::ServiceScale scale);
 

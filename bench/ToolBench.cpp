@@ -43,17 +43,6 @@ void SortedQuery(benchmark::State& state, const std::string& scale) {
   state.counters["rows"] = static_cast<double>(rows);
 }
 
-std::string TemporaryPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() /
-          ("delvaro-bench-" + std::to_string(getpid()) + "-" + name))
-      .string();
-}
-
-void RemoveDatabase(const std::string& path) {
-  for (const char* suffix : {"", "-wal", "-shm"})
-    std::filesystem::remove(path + suffix);
-}
-
 // Runs delvaro-db as its own process; gives its peak resident memory in megabytes.
 double RunTool(const std::vector<std::string>& arguments) {
   std::vector<std::string> words = {DELVARO_DB_TOOL};
@@ -82,26 +71,26 @@ double RunTool(const std::vector<std::string>& arguments) {
 // through a prepared statement, in one transaction.
 void Import(benchmark::State& state, const std::string& scale) {
   const servicedata::ServiceGenerator& generator = ServiceDatabase::Of(scale).Generator();
-  const std::string lines = TemporaryPath(scale + ".jsonl");
+  const std::string lines = ServiceDatabase::TemporaryPath(scale + ".jsonl");
   {
     std::ofstream out(lines, std::ios::binary);
     generator.WriteJsonLines(out);
   }
-  const std::string target = TemporaryPath(scale + "-import.db");
+  const std::string target = ServiceDatabase::TemporaryPath(scale + "-import.db");
   SideBySide sides;
   double peak = 0;
   for (auto _ : state) {
-    RemoveDatabase(target);
+    ServiceDatabase::Remove(target);
     dba::DatabaseClient().Connect("sqlite:" + target);  // the schema, as the tool makes it
     {
       RawFloor floor(target);
       sides.Floor(
           [&] { floor.InsertAll([&](const auto& insert) { generator.Generate(insert); }); });
     }
-    RemoveDatabase(target);
+    ServiceDatabase::Remove(target);
     sides.Product(state, [&] { peak = RunTool({"--db", target, "import", lines}); });
   }
-  RemoveDatabase(target);
+  ServiceDatabase::Remove(target);
   std::filesystem::remove(lines);
   sides.Report(state);
   state.counters["peak_MB"] = peak;
