@@ -36,7 +36,8 @@ ServiceDatabase::ServiceDatabase(servicedata::ServiceScale scale)
     : generator_(std::move(scale)), path_(TemporaryPath(generator_.Scale().name + ".db")) {
   Remove(path_);
   const auto start = std::chrono::steady_clock::now();
-  const long records = generator_.Load(*dba::DatabaseClient().Connect("sqlite:" + path_));
+  const long records = generator_.Load(
+      *dba::DatabaseClient().Connect("sqlite:" + path_, dba::OpenMode::kCreateIfMissing));
   std::cerr << "# " << generator_.Scale().name << ": " << records << " records generated in "
             << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()
             << " s\n";

@@ -81,7 +81,8 @@ void Import(benchmark::State& state, const std::string& scale) {
   double peak = 0;
   for (auto _ : state) {
     ServiceDatabase::Remove(target);
-    dba::DatabaseClient().Connect("sqlite:" + target);  // the schema, as the tool makes it
+    // The schema, as the tool makes it.
+    dba::DatabaseClient().Connect("sqlite:" + target, dba::OpenMode::kCreateIfMissing);
     {
       RawFloor floor(target);
       sides.Floor(

@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <sstream>
 
+#include "RightsCommands.h"
+
 #include "basis/Error.h"
+#include "common/DatabaseAddress.h"
 #include "common/DemoData.h"
 #include "common/JsonLinesFile.h"
 #include "dba/DatabaseClient.h"
@@ -14,8 +17,10 @@
 
 namespace {
 
-bool Reads(const std::string& command) {
-  return command == "export" || command == "show" || command == "query";
+// Only the commands that load data may make a database; the others work on one.
+bool NeedsExistingDatabase(const std::string& command) {
+  return command == "export" || command == "show" || command == "query" ||
+         RightsCommands::Handles(command);
 }
 
 // The file a statement names: its second word. The query engine checks the statement
@@ -51,11 +56,15 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
 }
 
 void DbTool::Execute(const DbCommandLine& line) {
+  const std::string address = appsupport::DatabaseAddress::FromArgument(line.database);
+  const std::optional<std::string> file = appsupport::DatabaseAddress::FileOf(address);
   // Reading a database that is not there would create an empty one and report nothing.
-  if (Reads(line.command) && !std::filesystem::exists(line.database))
-    throw std::runtime_error("la base « " + line.database + " » n'existe pas.");
+  if (NeedsExistingDatabase(line.command) && file && !std::filesystem::exists(*file))
+    throw std::runtime_error("la base « " + *file + " » n'existe pas.");
   dba::DatabaseClient client;
-  const auto connection = client.Connect("sqlite:" + line.database);
+  const auto connection = client.Connect(address, NeedsExistingDatabase(line.command)
+                                                      ? dba::OpenMode::kOpenExisting
+                                                      : dba::OpenMode::kCreateIfMissing);
   if (line.command == "create") {
     Create(*connection, line.operands);
   } else if (line.command == "import") {
@@ -68,6 +77,8 @@ void DbTool::Execute(const DbCommandLine& line) {
     Query(*connection, line.operands[0], line.columns.value_or("0 1"));
   } else if (line.command == "demo") {
     ReportLoaded(appsupport::DemoData::Load(*connection));
+  } else if (RightsCommands::Handles(line.command)) {
+    RightsCommands(*connection, out_, err_).Run(line.command, line.operands);
   }
 }
 

@@ -14,7 +14,7 @@ class KeptResults : public ::testing::Test {
  protected:
   KeptResults()
       : path_(folder_.File("service.db")),
-        mine_(dba::DatabaseClient().Connect("sqlite:" + path_)),
+        mine_(dba::DatabaseClient().Connect("sqlite:" + path_, dba::OpenMode::kCreateIfMissing)),
         theirs_(dba::DatabaseClient().Connect("sqlite:" + path_)) {
     mine_->CreateFile("SECTEUR");
     Put(*mine_, "001", "Centre-ville");
