@@ -144,23 +144,21 @@ TEST_P(JsonLines, LoadsAStreamLineByLineAllOrNothing) {
   EXPECT_TRUE(fresh->ListFiles().empty());
 }
 
-TEST(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing) {
+TEST_P(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing) {
   auto connection = NewStore();
-  TEST_P(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing) {
-    auto connection = NewStore();
-    connection->CreateFile("SECTEUR");
-    std::ostringstream out;
-    auto exportFiles = [&](const std::vector<std::string>& files) {
-      return ErrorOf([&] { dba::JsonLines::Export(*connection, files, out); });
-    };
-    EXPECT_EQ(exportFiles({"SECTEUR", "AUTRE"}).Number(), basis::kFileNotFound);
-    connection->OpenFile("SECTEUR")->WriteRecord("000", dba::DynamicArray("Nord"));
-    connection->OpenFile("SECTEUR")->WriteRecord("001", dba::DynamicArray("\xC3("));
-    EXPECT_NE(exportFiles({}).Description().find("001"), std::string::npos);
-    EXPECT_TRUE(out.str().empty());
-  }
+  connection->CreateFile("SECTEUR");
+  std::ostringstream out;
+  auto exportFiles = [&](const std::vector<std::string>& files) {
+    return ErrorOf([&] { dba::JsonLines::Export(*connection, files, out); });
+  };
+  EXPECT_EQ(exportFiles({"SECTEUR", "AUTRE"}).Number(), basis::kFileNotFound);
+  connection->OpenFile("SECTEUR")->WriteRecord("000", dba::DynamicArray("Nord"));
+  connection->OpenFile("SECTEUR")->WriteRecord("001", dba::DynamicArray("\xC3("));
+  EXPECT_NE(exportFiles({}).Description().find("001"), std::string::npos);
+  EXPECT_TRUE(out.str().empty());
+}
 
-  INSTANTIATE_TEST_SUITE_P(Engines, JsonLines, ::testing::ValuesIn(StoreEngines()),
-                           StoreEngineName());
+INSTANTIATE_TEST_SUITE_P(Engines, JsonLines, ::testing::ValuesIn(StoreEngines()),
+                         StoreEngineName());
 
 }  // namespace
