@@ -28,8 +28,8 @@ auto OnDatabase(const std::string& path, Step step) {
 }
 
 std::shared_ptr<dba::DatabaseConnection> Connect(dba::DatabaseClient& client,
-                                                 const std::string& path) {
-  return OnDatabase(path, [&] { return client.Connect("sqlite:" + path); });
+                                                 const std::string& path, dba::OpenMode mode) {
+  return OnDatabase(path, [&] { return client.Connect("sqlite:" + path, mode); });
 }
 
 void CheckScreenFiles(dba::DatabaseConnection& connection, const std::string& path) {
@@ -44,7 +44,7 @@ void CheckScreenFiles(dba::DatabaseConnection& connection, const std::string& pa
 void CreateDemoDatabase(HostStore& store, std::ostream& out) {
   QDir().mkpath(QFileInfo(QString::fromStdString(store.path)).absolutePath());
   try {
-    store.connection = Connect(*store.client, store.path);
+    store.connection = Connect(*store.client, store.path, dba::OpenMode::kCreateIfMissing);
     appsupport::DemoData::Load(*store.connection);
   } catch (...) {
     store.connection.reset();
@@ -68,7 +68,7 @@ HostStore OpenHostStore(const std::string& path, std::ostream& out) {
   if (!exists && !path.empty())
     throw basis::Error(basis::kFileNotFound, "la base " + store.path + " n'existe pas");
   if (exists) {
-    store.connection = Connect(*store.client, store.path);
+    store.connection = Connect(*store.client, store.path, dba::OpenMode::kOpenExisting);
     if (path.empty())
       out << "Base de démonstration : " << store.path << '\n';
   } else {

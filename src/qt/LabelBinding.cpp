@@ -4,14 +4,11 @@
 
 namespace qtui {
 
-LabelBinding::LabelBinding(forms::Label& model, QLabel& label)
-    : WidgetBinding(model, label), model_(model), label_(label) {
-  // Names come from the database: never read them as markup.
-  label.setTextFormat(Qt::PlainText);
-}
+LabelBinding::LabelBinding(forms::Label& model, ElidingLabel& label)
+    : WidgetBinding(model, label), model_(model), label_(label) {}
 
 void LabelBinding::MirrorState() {
-  label_.setText(ToQString(model_.Caption()));
+  label_.SetFullText(ToQString(model_.Caption()));
 }
 
 }  // namespace qtui
