@@ -129,7 +129,7 @@ TEST_P(JsonLines, LoadsAStreamLineByLineAllOrNothing) {
       {Line("SECTEUR", "001", "Centre"),
        "Ligne 1504 : l'enregistrement 001 du fichier SECTEUR "
        "figure déjà ligne 1501."},
-      {"{\"file\":\n", "Ligne 1504 : JSON incorrect"},
+      {"{\"file\":\n", "Ligne 1504 : JSON"},
   };
   for (const Case& c : cases) {
     auto fresh = NewStore();
