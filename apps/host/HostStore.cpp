@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QUrl>
 #include <algorithm>
 #include <vector>
 
@@ -12,69 +14,93 @@
 namespace host {
 namespace {
 
+constexpr const char* kSqliteScheme = "sqlite:";
+
 const char* const kScreenFiles[] = {"CIVILAIDANT",     "TABLES",   "SECTEUR",
                                     "SOUSSECTEUR",     "QUARTIER", "CENTREMEDICAL",
                                     "ANTENNEMEDICALE", "COMMUNES", "COMPTEUR"};
 
+bool IsServerAddress(const std::string& address) {
+  return address.starts_with("postgresql://") || address.starts_with("postgres://");
+}
+
+// The SQLite file an address names; empty for a server.
+std::string SqlitePath(const std::string& address) {
+  if (IsServerAddress(address))
+    return "";
+  return address.starts_with(kSqliteScheme) ? address.substr(std::string(kSqliteScheme).size())
+                                            : address;
+}
+
 // What the store says is wrong, told with the database it is about.
 template <class Step>
-auto OnDatabase(const std::string& path, Step step) {
+auto OnDatabase(const std::string& name, Step step) {
   try {
     return step();
   } catch (const basis::Error& error) {
     throw basis::Error(error.Number(),
-                       "la base " + path + " est illisible : " + error.Description());
+                       "la base " + name + " est illisible : " + error.Description());
   }
 }
 
-std::shared_ptr<dba::DatabaseConnection> Connect(dba::DatabaseClient& client,
-                                                 const std::string& path) {
-  return OnDatabase(path, [&] { return client.Connect("sqlite:" + path); });
-}
-
-void CheckScreenFiles(dba::DatabaseConnection& connection, const std::string& path) {
-  const std::vector<std::string> files = OnDatabase(path, [&] { return connection.ListFiles(); });
+void CheckScreenFiles(dba::DatabaseConnection& connection, const std::string& name) {
+  const std::vector<std::string> files = OnDatabase(name, [&] { return connection.ListFiles(); });
   for (const char* file : kScreenFiles)
     if (std::find(files.begin(), files.end(), file) == files.end())
       throw basis::Error(basis::kFileNotFound,
-                         "la base " + path + " ne contient pas le fichier " + file);
+                         "la base " + name + " ne contient pas le fichier " + file);
 }
 
 // All or nothing: a demo database that failed to load is not left behind half made.
 void CreateDemoDatabase(HostStore& store, std::ostream& out) {
-  QDir().mkpath(QFileInfo(QString::fromStdString(store.path)).absolutePath());
+  QDir().mkpath(QFileInfo(QString::fromStdString(store.name)).absolutePath());
   try {
-    store.connection = Connect(*store.client, store.path);
+    store.connection =
+        OnDatabase(store.name, [&] { return store.client->Connect(kSqliteScheme + store.name); });
     appsupport::DemoData::Load(*store.connection);
   } catch (...) {
     store.connection.reset();
-    QFile::remove(QString::fromStdString(store.path));
+    QFile::remove(QString::fromStdString(store.name));
     throw;
   }
-  out << "Base de démonstration créée : " << store.path << '\n';
+  out << "Base de démonstration créée : " << store.name << '\n';
 }
 
 }  // namespace
+
+std::string ChooseDatabaseAddress(const std::string& commandLine) {
+  if (!commandLine.empty())
+    return commandLine;
+  const QSettings settings(QStringLiteral("Delvaro"), QStringLiteral("Delvaro"));
+  return settings.value(QStringLiteral("database/address")).toString().trimmed().toStdString();
+}
 
 std::string DefaultDatabasePath() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   return QDir(folder).filePath(QStringLiteral("demo.db")).toStdString();
 }
 
-HostStore OpenHostStore(const std::string& path, std::ostream& out) {
-  HostStore store{std::make_shared<dba::DatabaseClient>(), nullptr,
-                  path.empty() ? DefaultDatabasePath() : path};
-  const bool exists = QFileInfo::exists(QString::fromStdString(store.path));
-  if (!exists && !path.empty())
-    throw basis::Error(basis::kFileNotFound, "la base " + store.path + " n'existe pas");
-  if (exists) {
-    store.connection = Connect(*store.client, store.path);
-    if (path.empty())
-      out << "Base de démonstration : " << store.path << '\n';
+HostStore OpenHostStore(const std::string& address, std::ostream& out) {
+  HostStore store{std::make_shared<dba::DatabaseClient>(), nullptr, ""};
+  if (IsServerAddress(address)) {
+    store.name =
+        QUrl(QString::fromStdString(address)).toDisplayString(QUrl::RemovePassword).toStdString();
+    store.connection = OnDatabase(store.name, [&] { return store.client->Connect(address); });
   } else {
-    CreateDemoDatabase(store, out);
+    store.name = address.empty() ? DefaultDatabasePath() : SqlitePath(address);
+    const bool exists = QFileInfo::exists(QString::fromStdString(store.name));
+    if (!exists && !address.empty())
+      throw basis::Error(basis::kFileNotFound, "la base " + store.name + " n'existe pas");
+    if (exists) {
+      store.connection =
+          OnDatabase(store.name, [&] { return store.client->Connect(kSqliteScheme + store.name); });
+      if (address.empty())
+        out << "Base de démonstration : " << store.name << '\n';
+    } else {
+      CreateDemoDatabase(store, out);
+    }
   }
-  CheckScreenFiles(*store.connection, store.path);
+  CheckScreenFiles(*store.connection, store.name);
   return store;
 }
 

@@ -11,6 +11,7 @@
 #include "host/HostSession.h"
 #include "host/HostStore.h"
 #include "host/ScriptRecorder.h"
+#include "qt/FrenchTexts.h"
 #include "qt/QtHelpEngine.h"
 
 namespace {
@@ -40,17 +41,21 @@ int main(int argc, char* argv[]) {
   try {
     options = host::ParseHostOptions(arguments);
   } catch (const host::UsageError& error) {
-    std::cerr << "delvaro-host : " << error.what() << "\n\n" << host::HostUsage();
+    std::cerr << "delvaro-host : " << error.what() << " (voir delvaro-host --help)\n";
     return 2;
   }
   if (options.help) {
     std::cout << host::HostUsage();
     return 0;
   }
+  if (options.version) {
+    std::cout << "delvaro-host " << DELVARO_HOST_VERSION << '\n';
+    return 0;
+  }
   QApplication::setApplicationName(QStringLiteral("Delvaro"));
   host::HostStore store;
   try {
-    store = host::OpenHostStore(options.database, std::cout);
+    store = host::OpenHostStore(host::ChooseDatabaseAddress(options.database), std::cout);
   } catch (const basis::Error& error) {
     std::cerr << "delvaro-host : " << error.Description() << '\n';
     return 1;
@@ -72,6 +77,7 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication application(argc, argv);
+  qtui::InstallFrenchTexts(application);
   qtui::QtHelpEngine help;
   host::HostSession session(std::move(store), options.level, help, recorder.get());
   return options.aidant.empty() ? host::RunAidantList(session, std::cerr)

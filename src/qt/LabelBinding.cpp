@@ -1,5 +1,6 @@
 #include "qt/LabelBinding.h"
 
+#include "qt/Mnemonics.h"
 #include "qt/QtText.h"
 
 namespace qtui {
@@ -11,7 +12,10 @@ LabelBinding::LabelBinding(forms::Label& model, QLabel& label)
 }
 
 void LabelBinding::MirrorState() {
-  label_.setText(ToQString(model_.Caption()));
+  // Only a caption with a letter of its own reads '&' as a mark.
+  const QChar mnemonic = MnemonicOf(model_.Name());
+  label_.setText(mnemonic.isNull() ? ToQString(model_.Caption())
+                                   : CaptionText(model_.Caption(), mnemonic));
 }
 
 }  // namespace qtui
