@@ -20,12 +20,13 @@ AidantListModel::Entry AidantListModel::EntryOf(const AidantRow& row) {
 }
 
 void AidantListModel::SetRows(std::vector<AidantRow> rows) {
-  // Each key ends with a zero byte no key holds inside, so joined keys compare field
-  // by field: surname, then first name, then code.
+  // The full name collated as one text: letters decide first over surname and first
+  // name alike, accents and case only between names that are otherwise the same. The
+  // key ends with a zero byte no key holds inside, so the code after it breaks ties.
   const dba::FrenchCollation french;
   std::vector<std::string> keys(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i)
-    keys[i] = french.SortKey(rows[i].nom) + french.SortKey(rows[i].prenom) + rows[i].code;
+    keys[i] = french.SortKey(rows[i].nom + ' ' + rows[i].prenom) + rows[i].code;
   std::vector<std::size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);
   std::sort(order.begin(), order.end(),
