@@ -10,6 +10,7 @@
 
 #include "dba/DatabaseClient.h"
 #include "dba/Storage.h"
+#include "host/AidantDirectory.h"
 #include "host/AidantListWindow.h"
 
 namespace {
@@ -17,8 +18,8 @@ namespace {
 constexpr long kAidants = 100000;
 
 // Names with accents and mixed case, as a service's data has them.
-const char* const kSurnames[] = {"DUPONT", "Lefèvre", "ÉTIENNE", "MARTIN", "Œillet",
-                                 "durand", "Bérénice", "GARÇON", "Zola",   "ANDRÉ"};
+const char* const kSurnames[] = {"DUPONT", "Lefèvre",  "ÉTIENNE", "MARTIN", "Œillet",
+                                 "durand", "Bérénice", "GARÇON",  "Zola",   "ANDRÉ"};
 const char* const kFirstNames[] = {"Marie", "Élodie", "Jean", "Léa", "Noël", "Anaïs", "Paul"};
 
 std::shared_ptr<dba::DatabaseConnection> LargeService(const QString& folder) {
@@ -69,6 +70,13 @@ void ListShown(benchmark::State& state) {
   state.counters["aidants"] = static_cast<double>(kAidants);
 }
 BENCHMARK(ListShown)->Unit(benchmark::kMillisecond);
+
+// Its first part: the one pass over the store.
+void AidantsRead(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(host::ReadAidants(*TheService().connection));
+}
+BENCHMARK(AidantsRead)->Unit(benchmark::kMillisecond);
 
 // A keystroke that changes the filter so that every aidant is looked at again (not only
 // those the previous text kept), accents and case aside.

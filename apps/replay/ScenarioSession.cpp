@@ -1,8 +1,7 @@
 #include "replay/ScenarioSession.h"
 
 #include "basis/Error.h"
-#include "control/ContextIDs.h"
-#include "control/Variables.h"
+#include "control/ProcessState.h"
 #include "dba/JsonLines.h"
 #include "replay/ScriptError.h"
 #include "replay/ScriptWords.h"
@@ -27,14 +26,12 @@ ScenarioSession::ScenarioSession(std::shared_ptr<dba::DatabaseConnection> databa
       client_(std::move(client)),
       scriptName_(std::move(scriptName)),
       outcome_(outcome) {
-  Variables::Reset();
-  ContextIDs::Reset();
+  TheProcess = ProcessState{};
 }
 
 ScenarioSession::~ScenarioSession() {
   control_.reset();
-  Variables::Reset();
-  ContextIDs::Reset();
+  TheProcess = ProcessState{};
 }
 
 void ScenarioSession::Execute(const ScriptCommand& command) {

@@ -56,9 +56,4 @@ std::string DossierBibliotheque() {
   return binary.parent_path().string();
 }
 
-void Reset() {
-  FenetreAide = 0;
-  FichierAide = "DELVARO.HLP";
-}
-
 }  // namespace ContextIDs

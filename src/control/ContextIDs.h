@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "basis/Integer.h"
 #include "basis/Variant.h"
+#include "control/ProcessState.h"
 #include "forms/HelpEngine.h"
 
 // Help: the owner window and the help file, shared by every control of the process.
@@ -13,9 +13,9 @@ namespace ContextIDs {
 
 inline constexpr const char* kHelpFileName = "Delvaro.HLP";
 
-inline basis::Long FenetreAide = 0;
-// The component's help file setting: the bare declared name until a control locates it.
-inline std::string FichierAide = "DELVARO.HLP";
+// The help settings of TheProcess under the names the screen's code uses.
+inline auto& FenetreAide = TheProcess.FenetreAide;
+inline auto& FichierAide = TheProcess.FichierAide;
 
 // Keeps the window and locates the help file beside the control's library.
 DELVARO_EXPORT void InitAide(const basis::Variant& fenetre);
@@ -29,8 +29,5 @@ DELVARO_EXPORT void AfficherSommaire(forms::HelpEngine& help);
 DELVARO_EXPORT std::string CheminFichierAide(const std::string& dossier);
 // The folder of the file (shared library or program) that holds the control's code.
 DELVARO_EXPORT std::string DossierBibliotheque();
-
-// Back to the start of a process, for tests and replays.
-DELVARO_EXPORT void Reset();
 
 }  // namespace ContextIDs

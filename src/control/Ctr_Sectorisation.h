@@ -24,6 +24,10 @@
 #include "rights/ScreenRights.h"
 #include "rights/UserRights.h"
 
+namespace cascade {
+struct Level;
+}  // namespace cascade
+
 // The sectorisation screen of an aidant. The host creates it, hands it TheDatabase,
 // TheClient and DroitsUtilisateur, sets W_Code and calls Init; from then on every
 // event of a widget is handled here. Its member functions are defined in the folders
@@ -148,16 +152,14 @@ class DELVARO_EXPORT Ctr_Sectorisation {
   // fields/ private helpers are declared below this line.
   // The frame every code box's reaction shares: a text of another length than the
   // level's code runs the incomplete steps; a complete code is searched for in the
-  // level's reference list under the parent boxes' texts, and either runs the found
+  // level's reference list under the texts of the levels above, and either runs the found
   // steps with its row or is refused (message, box emptied, focus given back).
-  void Reaction_CodeSaisi(forms::TextBox& box, std::size_t longueurCode,
-                          const std::string& prefixeCle,
-                          const basis::Ref<dba::DynamicArray>& listeReference,
-                          const std::string& messageInconnu,
+  void Reaction_CodeSaisi(const cascade::Level& niveau,
                           const std::function<void()>& etapesIncompletes,
                           const std::function<void(basis::Integer ligne)>& etapesTrouvees);
-  // Completes a short code with leading zeros; an empty box only when asked to.
-  void Completer_Zeros(forms::TextBox& box, std::size_t longueurCode, bool aussiVide);
+  // Completes a short code of the level's box with leading zeros; an empty box only when
+  // asked to.
+  void Completer_Zeros(const cascade::Level& niveau, bool aussiVide);
   // A label list whose text is emptied empties its code box.
   void Vider_CodeSiLibelleVide(const forms::ComboBox& libelle, forms::TextBox& box);
 

@@ -1,5 +1,6 @@
 #include "basis/Error.h"
 #include "basis/ResumeNext.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "control/Procedures.h"
 #include "control/Variables.h"
@@ -62,11 +63,12 @@ void Ctr_Sectorisation::Init() {
           })) {
         run.Step([this] { Cmd_OkSectorisation.SetVisible(false); });
       } else {
-        for (forms::Widget* field : std::initializer_list<forms::Widget*>{
-                 &Txt_SecteurAidant, &Cbo_LibSecteurAidant, &Txt_SousSecteurAidant,
-                 &Cbo_LibSousSecteurAidant, &Txt_QuartierAidant, &Cbo_LibQuartierAidant,
-                 &Cbo_LibMoyLocAidant})
-          run.Step([field] { field->SetEnabled(false); });
+        for (const cascade::Level& level : cascade::kLevels) {
+          if (level.lockedInRestrictedMode) {
+            for (forms::Widget* field : cascade::Fields(*this, level))
+              run.Step([field] { field->SetEnabled(false); });
+          }
+        }
       }
     }
   } else {

@@ -1,3 +1,4 @@
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 
 #include <initializer_list>
@@ -30,12 +31,12 @@ void Ctr_Sectorisation::ArrangeWidgets() {
   for (forms::Widget* widget : tabOrder)
     widget->SetTabIndex(index++);
 
-  for (forms::Widget* widget : std::initializer_list<forms::Widget*>{
-           &Cmd_OkSectorisation, &Cmd_RetourSectorisation, &Txt_SecteurAidant,
-           &Txt_SousSecteurAidant, &Txt_QuartierAidant, &Txt_CentreMedAidant, &Txt_AntMedAidant,
-           &Cbo_LibSecteurAidant, &Cbo_LibSousSecteurAidant, &Cbo_LibQuartierAidant,
-           &Cbo_LibCentreMedAidant, &Cbo_LibAntMedAidant, &Cbo_LibMoyLocAidant})
-    widget->SetHelpContextID(kHelpContext);
+  Cmd_OkSectorisation.SetHelpContextID(kHelpContext);
+  Cmd_RetourSectorisation.SetHelpContextID(kHelpContext);
+  for (const cascade::Level& level : cascade::kLevels) {
+    for (forms::Widget* field : cascade::Fields(*this, level))
+      field->SetHelpContextID(kHelpContext);
+  }
 }
 
 void Ctr_Sectorisation::ConnectHandlers() {

@@ -1,49 +1,37 @@
 #pragma once
 
-#include "basis/Export.h"
+#include "control/ProcessState.h"
 
-#include "basis/Integer.h"
-#include "basis/Ref.h"
-#include "dba/DatabaseClient.h"
-#include "dba/DatabaseConnection.h"
-#include "dba/DatabaseFile.h"
-#include "dba/DynamicArray.h"
-
-// The process-wide state: one set per process, shared by every control, set by
-// whichever control acts last and released at the termination of any control.
+// The process-wide state under the names the screen's code uses: each is the member of
+// the same name of TheProcess, where the whole set is declared.
 namespace Variables {
 
-using basis::Ref;
-
-inline Ref<dba::DatabaseClient> TheClient;
-inline Ref<dba::DatabaseConnection> TheDatabase;
-inline Ref<dba::DatabaseFile> F_CivilAidant;
-inline Ref<dba::DatabaseFile> F_Tables;
-inline Ref<dba::DatabaseFile> F_Secteur;
-inline Ref<dba::DatabaseFile> F_SousSecteur;
-inline Ref<dba::DatabaseFile> F_Quartier;
-inline Ref<dba::DatabaseFile> F_CentreMedical;
-inline Ref<dba::DatabaseFile> F_AntenneMedicale;
-inline Ref<dba::DatabaseFile> F_Communes;
-inline Ref<dba::DynamicArray> R_CivilAidant;
-inline Ref<dba::DynamicArray> R_MoyensLoc;
-inline Ref<dba::DynamicArray> R_Secteur;
-inline Ref<dba::DynamicArray> R_SousSecteur;
-inline Ref<dba::DynamicArray> R_Quartier;
-inline Ref<dba::DynamicArray> R_CentreMedical;
-inline Ref<dba::DynamicArray> R_AntenneMedicale;
-inline Ref<dba::DynamicArray> R_Commune;
-inline Ref<dba::DynamicArray> L_Secteur;
-inline Ref<dba::DynamicArray> L_SousSecteur;
-inline Ref<dba::DynamicArray> L_Quartier;
-inline Ref<dba::DynamicArray> L_CentreMedical;
-inline Ref<dba::DynamicArray> L_AntenneMedicale;
-inline basis::Boolean EnCreation = basis::False;
-inline Ref<dba::DatabaseFile> F_Compteur;
-inline Ref<dba::DynamicArray> R_Compteur;
-inline basis::Boolean SaisieSecteurBloquee = basis::False;
-
-// Empties every variable, TheClient included: a fresh process, for tests and replays.
-DELVARO_EXPORT void Reset();
+inline auto& TheClient = TheProcess.TheClient;
+inline auto& TheDatabase = TheProcess.TheDatabase;
+inline auto& F_CivilAidant = TheProcess.F_CivilAidant;
+inline auto& F_Tables = TheProcess.F_Tables;
+inline auto& F_Secteur = TheProcess.F_Secteur;
+inline auto& F_SousSecteur = TheProcess.F_SousSecteur;
+inline auto& F_Quartier = TheProcess.F_Quartier;
+inline auto& F_CentreMedical = TheProcess.F_CentreMedical;
+inline auto& F_AntenneMedicale = TheProcess.F_AntenneMedicale;
+inline auto& F_Communes = TheProcess.F_Communes;
+inline auto& R_CivilAidant = TheProcess.R_CivilAidant;
+inline auto& R_MoyensLoc = TheProcess.R_MoyensLoc;
+inline auto& R_Secteur = TheProcess.R_Secteur;
+inline auto& R_SousSecteur = TheProcess.R_SousSecteur;
+inline auto& R_Quartier = TheProcess.R_Quartier;
+inline auto& R_CentreMedical = TheProcess.R_CentreMedical;
+inline auto& R_AntenneMedicale = TheProcess.R_AntenneMedicale;
+inline auto& R_Commune = TheProcess.R_Commune;
+inline auto& L_Secteur = TheProcess.L_Secteur;
+inline auto& L_SousSecteur = TheProcess.L_SousSecteur;
+inline auto& L_Quartier = TheProcess.L_Quartier;
+inline auto& L_CentreMedical = TheProcess.L_CentreMedical;
+inline auto& L_AntenneMedicale = TheProcess.L_AntenneMedicale;
+inline auto& EnCreation = TheProcess.EnCreation;
+inline auto& F_Compteur = TheProcess.F_Compteur;
+inline auto& R_Compteur = TheProcess.R_Compteur;
+inline auto& SaisieSecteurBloquee = TheProcess.SaisieSecteurBloquee;
 
 }  // namespace Variables

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "basis/Integer.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "fields/ReferenceRows.h"
 #include "fields/TextParts.h"
@@ -26,17 +27,17 @@ basis::Integer RowOfKey(const basis::Ref<dba::DynamicArray>& list, const std::st
 }  // namespace
 
 void Ctr_Sectorisation::Reaction_CodeSaisi(
-    forms::TextBox& box, std::size_t longueurCode, const std::string& prefixeCle,
-    const basis::Ref<dba::DynamicArray>& listeReference, const std::string& messageInconnu,
-    const std::function<void()>& etapesIncompletes,
+    const cascade::Level& niveau, const std::function<void()>& etapesIncompletes,
     const std::function<void(basis::Integer ligne)>& etapesTrouvees) {
-  if (fields::Length(box.Text()) != longueurCode) {
+  forms::TextBox& box = this->*niveau.codeBox;
+  if (fields::Length(box.Text()) != niveau.codeLength) {
     etapesIncompletes();
     return;
   }
-  const basis::Integer ligne = RowOfKey(listeReference, prefixeCle + box.Text());
+  const basis::Integer ligne =
+      RowOfKey(TheProcess.*niveau.referenceList, cascade::KeyPrefix(*this, niveau) + box.Text());
   if (ligne == 0) {
-    Host.MsgBox(messageInconnu, forms::kStyleExclamation, forms::kMessageTitle);
+    Host.MsgBox(niveau.unknownCode, forms::kStyleExclamation, forms::kMessageTitle);
     // Emptying the box runs this reaction again, which resets the levels below.
     box.SetText("");
     box.SetFocus();
@@ -45,12 +46,12 @@ void Ctr_Sectorisation::Reaction_CodeSaisi(
   etapesTrouvees(ligne);
 }
 
-void Ctr_Sectorisation::Completer_Zeros(forms::TextBox& box, std::size_t longueurCode,
-                                        bool aussiVide) {
+void Ctr_Sectorisation::Completer_Zeros(const cascade::Level& niveau, bool aussiVide) {
+  forms::TextBox& box = this->*niveau.codeBox;
   const std::size_t longueur = fields::Length(box.Text());
-  if (longueur >= longueurCode || (longueur == 0 && !aussiVide))
+  if (longueur >= niveau.codeLength || (longueur == 0 && !aussiVide))
     return;
-  box.SetText(std::string(longueurCode - longueur, '0') + box.Text());
+  box.SetText(std::string(niveau.codeLength - longueur, '0') + box.Text());
 }
 
 void Ctr_Sectorisation::Vider_CodeSiLibelleVide(const forms::ComboBox& libelle,

@@ -1,4 +1,5 @@
 #include "basis/Integer.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "control/Variables.h"
 #include "fields/ReferenceLayout.h"
@@ -17,18 +18,16 @@ using Variables::R_Quartier;
 
 void Ctr_Sectorisation::Txt_QuartierAidant_KeyPress(basis::Integer& KeyAscii) {
   if (KeyAscii == 13)
-    Completer_Zeros(Txt_QuartierAidant, fields::kDistrictCodeLength, true);
+    Completer_Zeros(cascade::kLevels[cascade::kDistrict], true);
 }
 
 void Ctr_Sectorisation::Txt_QuartierAidant_LostFocus() {
-  Completer_Zeros(Txt_QuartierAidant, fields::kDistrictCodeLength, false);
+  Completer_Zeros(cascade::kLevels[cascade::kDistrict], false);
 }
 
 void Ctr_Sectorisation::Txt_QuartierAidant_Change() {
   Reaction_CodeSaisi(
-      Txt_QuartierAidant, fields::kDistrictCodeLength,
-      Txt_SecteurAidant.Text() + Txt_SousSecteurAidant.Text(), L_Quartier,
-      "Ce quartier n'existe pas.", [this] { Cbo_LibQuartierAidant.SetText(""); },
+      cascade::kLevels[cascade::kDistrict], [this] { Cbo_LibQuartierAidant.SetText(""); },
       [this](basis::Integer ligne) {
         Cbo_LibQuartierAidant.SetText(fields::RowLabel(L_Quartier, ligne));
         Cbo_LibCentreMedAidant.SetEnabled(true);

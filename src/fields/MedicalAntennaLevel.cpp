@@ -1,4 +1,5 @@
 #include "basis/Integer.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "control/Variables.h"
 #include "fields/ReferenceLayout.h"
@@ -9,17 +10,16 @@ using Variables::L_AntenneMedicale;
 
 void Ctr_Sectorisation::Txt_AntMedAidant_KeyPress(basis::Integer& KeyAscii) {
   if (KeyAscii == 13)
-    Completer_Zeros(Txt_AntMedAidant, fields::kAntennaCodeLength, true);
+    Completer_Zeros(cascade::kLevels[cascade::kAntenna], true);
 }
 
 void Ctr_Sectorisation::Txt_AntMedAidant_LostFocus() {
-  Completer_Zeros(Txt_AntMedAidant, fields::kAntennaCodeLength, false);
+  Completer_Zeros(cascade::kLevels[cascade::kAntenna], false);
 }
 
 void Ctr_Sectorisation::Txt_AntMedAidant_Change() {
   Reaction_CodeSaisi(
-      Txt_AntMedAidant, fields::kAntennaCodeLength, Txt_CentreMedAidant.Text(), L_AntenneMedicale,
-      "Cette antenne médicale n'existe pas.", [this] { Cbo_LibAntMedAidant.SetText(""); },
+      cascade::kLevels[cascade::kAntenna], [this] { Cbo_LibAntMedAidant.SetText(""); },
       [this](basis::Integer ligne) {
         CodeAntenneMedicale = fields::RowKey(L_AntenneMedicale, ligne);
         Cbo_LibAntMedAidant.SetText(fields::RowLabel(L_AntenneMedicale, ligne));

@@ -1,24 +1,23 @@
 #include "basis/Integer.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "control/Variables.h"
-#include "fields/ReferenceLayout.h"
 #include "fields/ReferenceRows.h"
 
 using Variables::L_CentreMedical;
 
 void Ctr_Sectorisation::Txt_CentreMedAidant_KeyPress(basis::Integer& KeyAscii) {
   if (KeyAscii == 13)
-    Completer_Zeros(Txt_CentreMedAidant, fields::kCentreCodeLength, true);
+    Completer_Zeros(cascade::kLevels[cascade::kCentre], true);
 }
 
 void Ctr_Sectorisation::Txt_CentreMedAidant_LostFocus() {
-  Completer_Zeros(Txt_CentreMedAidant, fields::kCentreCodeLength, false);
+  Completer_Zeros(cascade::kLevels[cascade::kCentre], false);
 }
 
 void Ctr_Sectorisation::Txt_CentreMedAidant_Change() {
   Reaction_CodeSaisi(
-      Txt_CentreMedAidant, fields::kCentreCodeLength, "", L_CentreMedical,
-      "Ce centre médical n'existe pas.",
+      cascade::kLevels[cascade::kCentre],
       [this] {
         Txt_AntMedAidant.SetText("");
         Cbo_LibCentreMedAidant.SetText("");

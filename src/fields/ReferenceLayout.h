@@ -2,23 +2,22 @@
 
 #include <cstddef>
 
+#include "control/CascadeLevels.h"
+
 // The layout of the reference keys and records the fields read.
 //
-// Keys nest: a sub-sector key is its sector's code followed by two characters, a
-// district key its sub-sector's key followed by two, an antenna key its centre's code
-// followed by three. A code box shows only its level's own part of the key.
+// Keys nest as cascade::kLevels declares them: a sub-sector key is its sector's code
+// followed by its own, a district key its sub-sector's key followed by its own, an antenna
+// key its centre's code followed by its own. A code box shows only its level's own part.
 namespace fields {
 
-inline constexpr std::size_t kSectorCodeLength = 3;
-inline constexpr std::size_t kSubSectorCodeLength = 2;
-inline constexpr std::size_t kDistrictCodeLength = 2;
-inline constexpr std::size_t kCentreCodeLength = 3;
-inline constexpr std::size_t kAntennaCodeLength = 3;
+// An antenna key starts with its centre's code.
+inline constexpr std::size_t kCentreCodeLength = cascade::kLevels[cascade::kCentre].codeLength;
 
 // Where a level's own code starts in its key, counted from 1.
-inline constexpr std::size_t kSubSectorCodeStart = kSectorCodeLength + 1;
-inline constexpr std::size_t kDistrictCodeStart = kSectorCodeLength + kSubSectorCodeLength + 1;
-inline constexpr std::size_t kAntennaCodeStart = kCentreCodeLength + 1;
+inline constexpr std::size_t kSubSectorCodeStart = cascade::CodeStart(cascade::kSubSector);
+inline constexpr std::size_t kDistrictCodeStart = cascade::CodeStart(cascade::kDistrict);
+inline constexpr std::size_t kAntennaCodeStart = cascade::CodeStart(cascade::kAntenna);
 
 // Attribute 2 of a district record names the district's medical antenna.
 inline constexpr long kDistrictAntennaAttribute = 2;

@@ -1,7 +1,7 @@
 #include "basis/Integer.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "control/Variables.h"
-#include "fields/ReferenceLayout.h"
 #include "fields/ReferenceRows.h"
 
 using Variables::L_Secteur;
@@ -9,16 +9,16 @@ using Variables::SaisieSecteurBloquee;
 
 void Ctr_Sectorisation::Txt_SecteurAidant_KeyPress(basis::Integer& KeyAscii) {
   if (KeyAscii == 13)
-    Completer_Zeros(Txt_SecteurAidant, fields::kSectorCodeLength, true);
+    Completer_Zeros(cascade::kLevels[cascade::kSector], true);
 }
 
 void Ctr_Sectorisation::Txt_SecteurAidant_LostFocus() {
-  Completer_Zeros(Txt_SecteurAidant, fields::kSectorCodeLength, false);
+  Completer_Zeros(cascade::kLevels[cascade::kSector], false);
 }
 
 void Ctr_Sectorisation::Txt_SecteurAidant_Change() {
   Reaction_CodeSaisi(
-      Txt_SecteurAidant, fields::kSectorCodeLength, "", L_Secteur, "Ce secteur n'existe pas.",
+      cascade::kLevels[cascade::kSector],
       [this] {
         Cbo_LibSecteurAidant.SetText("");
         Txt_SousSecteurAidant.SetText("");

@@ -1,4 +1,5 @@
 #include "basis/Integer.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "control/Variables.h"
 #include "fields/ReferenceLayout.h"
@@ -10,17 +11,16 @@ using Variables::SaisieSecteurBloquee;
 
 void Ctr_Sectorisation::Txt_SousSecteurAidant_KeyPress(basis::Integer& KeyAscii) {
   if (KeyAscii == 13)
-    Completer_Zeros(Txt_SousSecteurAidant, fields::kSubSectorCodeLength, true);
+    Completer_Zeros(cascade::kLevels[cascade::kSubSector], true);
 }
 
 void Ctr_Sectorisation::Txt_SousSecteurAidant_LostFocus() {
-  Completer_Zeros(Txt_SousSecteurAidant, fields::kSubSectorCodeLength, false);
+  Completer_Zeros(cascade::kLevels[cascade::kSubSector], false);
 }
 
 void Ctr_Sectorisation::Txt_SousSecteurAidant_Change() {
   Reaction_CodeSaisi(
-      Txt_SousSecteurAidant, fields::kSubSectorCodeLength, Txt_SecteurAidant.Text(), L_SousSecteur,
-      "Ce sous-secteur n'existe pas.",
+      cascade::kLevels[cascade::kSubSector],
       [this] {
         Cbo_LibSousSecteurAidant.SetText("");
         Txt_QuartierAidant.SetText("");

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "control/CascadeLevels.h"
 #include "control/Variables.h"
 #include "qt/ButtonBinding.h"
 #include "qt/ComboBoxBinding.h"
@@ -249,18 +250,12 @@ void SectorisationView::BuildSectorisationPage(QWidget& page) {
     forms::ComboBox& labels;
   };
   Ctr_Sectorisation& c = control_;
-  const Row rows[] = {
-      {c.Etq_SecteurAidant, &c.Txt_SecteurAidant, c.Cbo_LibSecteurAidant},
-      {c.Etq_SousSecteurAidant, &c.Txt_SousSecteurAidant, c.Cbo_LibSousSecteurAidant},
-      {c.Etq_QuartierAidant, &c.Txt_QuartierAidant, c.Cbo_LibQuartierAidant},
-      {c.Etq_CentreMedAidant, &c.Txt_CentreMedAidant, c.Cbo_LibCentreMedAidant},
-      {c.Etq_AntMedAidant, &c.Txt_AntMedAidant, c.Cbo_LibAntMedAidant},
-      {c.Etq_MoyLocAidant, nullptr, c.Cbo_LibMoyLocAidant},
-  };
   auto* grid = new QGridLayout(&page);
   const int codeWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000000"));
   int row = 0;
-  for (const Row& line : rows) {
+  for (const cascade::Level& level : cascade::kLevels) {
+    const Row line{c.*level.caption, level.codeBox == nullptr ? nullptr : &(c.*level.codeBox),
+                   c.*level.labelList};
     const QString caption = ToQString(line.caption.Caption());
     QLabel* label = Draw(line.caption);
     QComboBox* labels = Draw(line.labels);

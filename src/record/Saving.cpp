@@ -1,4 +1,5 @@
 #include "basis/Integer.h"
+#include "control/CascadeLevels.h"
 #include "control/Ctr_Sectorisation.h"
 #include "control/Variables.h"
 #include "forms/MessageStyle.h"
@@ -7,21 +8,9 @@
 using Variables::R_CivilAidant;
 
 void Ctr_Sectorisation::Verif_Libelles() {
-  struct Verification {
-    const forms::ComboBox& libelle;
-    const char* message;
-  };
-  const Verification verifications[] = {
-      {Cbo_LibSecteurAidant, "Vous devez choisir un secteur."},
-      {Cbo_LibSousSecteurAidant, "Vous devez choisir un sous-secteur."},
-      {Cbo_LibQuartierAidant, "Vous devez choisir un quartier."},
-      {Cbo_LibCentreMedAidant, "Vous devez choisir un centre médical."},
-      {Cbo_LibAntMedAidant, "Vous devez choisir une antenne médicale."},
-      {Cbo_LibMoyLocAidant, "Vous devez choisir un moyen de locomotion."},
-  };
-  for (const Verification& verification : verifications) {
-    if (verification.libelle.Text().empty()) {
-      Host.MsgBox(verification.message, forms::kStyleExclamation, forms::kMessageTitle);
+  for (const cascade::Level& level : cascade::kLevels) {
+    if ((this->*level.labelList).Text().empty()) {
+      Host.MsgBox(level.missingChoice, forms::kStyleExclamation, forms::kMessageTitle);
       // A check that passed before must not let a later save through with a missing
       // choice.
       LibellesOk = basis::False;

@@ -9,11 +9,11 @@ using InitTest = ScreenTest;
 TEST_F(InitTest, StoredSectorisationIsShownLevelByLevelUpToAStaleCode) {
   const std::tuple<const char*, const char*, std::string> cases[] = {
       {"0010101", "2",
-       "001|Centre-ville|01|Gare|01|Quai A|Vélo|010|Hôpital Nord|001|Antenne Gare|"},
+       "001|Centre-ville|01|Gare|01|Quai A|010|Hôpital Nord|001|Antenne Gare|Vélo|"},
       // A district no longer in the file stops the display after the sub-sector.
       {"0010199", "2", "001|Centre-ville|01|Gare||||||||"},
       // A means of transport missing from the table shows no label, the rest goes on.
-      {"0010102", "9", "001|Centre-ville|01|Gare|02|Quai B||010|Hôpital Nord|001|Antenne Gare|"}};
+      {"0010102", "9", "001|Centre-ville|01|Gare|02|Quai B|010|Hôpital Nord|001|Antenne Gare||"}};
   for (const auto& [district, transport, shown] : cases) {
     store.PutAidant("A010",
                     {{31, "001"}, {32, "00101"}, {33, district}, {34, transport}, {35, "010001"}});

@@ -36,8 +36,8 @@ TEST_F(ListsTest, TransportOffersOneLabelPerCodeAndARepeatedLabelTakesItsFirstCo
 // Sector 012 has a single sub-sector with a single district, whose antenna is 030001.
 TEST_F(ListsTest, SingleChainIsFilledDownToTheAntennaTheAidantsOwnFirst) {
   for (const auto& [aidant, shown] :
-       {std::pair{"A001", "012|Écluse|01|Port|01|Bassin|Vélo|010|Hôpital Nord|001|Antenne Gare|"},
-        std::pair{"A003", "012|Écluse|01|Port|01|Bassin||030|Centre Ouest|001|Antenne Port|"}}) {
+       {std::pair{"A001", "012|Écluse|01|Port|01|Bassin|010|Hôpital Nord|001|Antenne Gare|Vélo|"},
+        std::pair{"A003", "012|Écluse|01|Port|01|Bassin|030|Centre Ouest|001|Antenne Port||"}}) {
     auto& c = Open(aidant);
     c.Txt_SecteurAidant.UserEdit("012");
     EXPECT_EQ(Levels(c), shown);

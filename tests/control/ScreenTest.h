@@ -7,6 +7,7 @@
 #include "ErrorNumberOf.h"
 #include "ListEntries.h"
 #include "TestStore.h"
+#include "control/CascadeLevels.h"
 #include "control/Variables.h"
 #include "forms/MessageStyle.h"
 
@@ -46,12 +47,11 @@ class ScreenTest : public ::testing::Test {
   // Every level's code box and label, in screen order.
   static std::string Levels(const Ctr_Sectorisation& c) {
     std::string shown;
-    for (const forms::TextWidget* box : std::initializer_list<const forms::TextWidget*>{
-             &c.Txt_SecteurAidant, &c.Cbo_LibSecteurAidant, &c.Txt_SousSecteurAidant,
-             &c.Cbo_LibSousSecteurAidant, &c.Txt_QuartierAidant, &c.Cbo_LibQuartierAidant,
-             &c.Cbo_LibMoyLocAidant, &c.Txt_CentreMedAidant, &c.Cbo_LibCentreMedAidant,
-             &c.Txt_AntMedAidant, &c.Cbo_LibAntMedAidant})
-      shown += box->Text() + "|";
+    for (const cascade::Level& level : cascade::kLevels) {
+      if (level.codeBox != nullptr)
+        shown += (c.*level.codeBox).Text() + "|";
+      shown += (c.*level.labelList).Text() + "|";
+    }
     return shown;
   }
   // Moves the sectors with these labels into the selection, one after the other.

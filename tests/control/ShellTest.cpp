@@ -103,6 +103,20 @@ TEST_F(ShellTest, AnyTerminationReleasesTheSharedStoreAndAnErrorOfAUserActionIsS
                     forms::kStyleError);
 }
 
+// Tests and replays start each run from a new process by one assignment, which must reach
+// every name the screen's code uses.
+TEST_F(ShellTest, AFreshProcessStateForgetsWhatAnyControlLeft) {
+  store.SetCounter("2");
+  Open("A001");
+  ASSERT_FALSE(AllStoreObjectsReleased() || Variables::TheClient.IsNothing());
+  ASSERT_EQ(Variables::SaisieSecteurBloquee, basis::True);
+  TheProcess = ProcessState{};
+  EXPECT_TRUE(AllStoreObjectsReleased() && Variables::TheClient.IsNothing());
+  EXPECT_EQ(Variables::SaisieSecteurBloquee, basis::False);
+  EXPECT_EQ(std::tuple(ContextIDs::FenetreAide, ContextIDs::FichierAide),
+            std::tuple(0, std::string("DELVARO.HLP")));
+}
+
 TEST_F(ShellTest, HelpFileLiesBesideTheBinaryHoldingTheControl) {
   EXPECT_EQ(ContextIDs::CheminFichierAide("/opt/delvaro"), "/opt/delvaro/Delvaro.HLP");
   EXPECT_EQ(ContextIDs::CheminFichierAide("/"), "/Delvaro.HLP");

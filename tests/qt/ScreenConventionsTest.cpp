@@ -139,7 +139,7 @@ TEST_F(ConventionsTest, TheFocusStartsOnTheFirstChangeableFieldAndGoesToTheMissi
 
   // Restricted mode locks the first three rows: the centre is the first field left.
   delete window_.data();
-  Variables::Reset();
+  TheProcess = ProcessState{};
   store_.SetCounter("2");
   Open("A001");
   EXPECT_EQ(FocusName(), "Txt_CentreMedAidant");
@@ -150,7 +150,7 @@ TEST_F(ConventionsTest, TheStateLineTellsReadOnlyRestrictedAndNewAtAGlance) {
     Open(code);
     const QString state = Child<QLabel>("etat").text();
     delete window_.data();
-    Variables::Reset();
+    TheProcess = ProcessState{};
     return state.toStdString();
   };
   EXPECT_EQ(stateOf("A001"), "");

@@ -9,8 +9,7 @@
 #include <string>
 
 #include "TestStore.h"
-#include "control/ContextIDs.h"
-#include "control/Variables.h"
+#include "control/ProcessState.h"
 #include "forms/MessageStyle.h"
 #include "forms/ScriptedHost.h"
 #include "qt/QtHelpEngine.h"
@@ -33,15 +32,14 @@ inline QString Shown(const QString& caption) {
 class ScreenFixture : public ::testing::Test {
  protected:
   ScreenFixture() : rights_(std::make_shared<rights::UserRights>()) {
-    Variables::Reset();
-    ContextIDs::Reset();
+    TheProcess = ProcessState{};
     store_.LoadStandardWorld();
     rights_->Grant("DOSAIDANTSECTEUR", 2);
   }
 
   ~ScreenFixture() override {
     delete window_.data();
-    Variables::Reset();
+    TheProcess = ProcessState{};
   }
 
   qtui::SectorisationWindow& Open(const std::string& code) {

@@ -1,18 +1,16 @@
 #include "ControlHarness.h"
 
-#include "control/ContextIDs.h"
-#include "control/Variables.h"
+#include "control/ProcessState.h"
 
 ControlHarness::ControlHarness(TestStore& store, int accessLevel)
     : store_(store), rights_(std::make_shared<rights::UserRights>()) {
-  Variables::Reset();
-  ContextIDs::Reset();
+  TheProcess = ProcessState{};
   rights_->Grant(kScreenKey, accessLevel);
 }
 
 ControlHarness::~ControlHarness() {
   Close();
-  Variables::Reset();
+  TheProcess = ProcessState{};
 }
 
 Ctr_Sectorisation& ControlHarness::Create() {
