@@ -20,7 +20,7 @@ const std::map<std::string, Arity>& Commands() {
 }  // namespace
 
 const char* DbCommandLine::Usage() {
-  return R"(Utilisation : delvaro-db --db CHEMIN COMMANDE [ARGUMENTS]
+  return R"(Utilisation : delvaro-db --db ADRESSE COMMANDE [ARGUMENTS]
 
 Commandes :
   create FICHIER...        crée des fichiers vides
@@ -36,7 +36,9 @@ Commandes :
   demo                     charge les données de démonstration
 
 Options :
-  --db CHEMIN              la base SQLite ; create, import et demo la créent au besoin
+  --db ADRESSE             la base : un fichier SQLite (CHEMIN ou sqlite:CHEMIN), que
+                           create, import et demo créent au besoin, ou un serveur
+                           PostgreSQL (postgresql://utilisateur@serveur/base)
   --help                   affiche cette aide
 
 Une ligne JSON : {"file": "SECTEUR", "key": "001", "record": ["Centre-ville"]}
@@ -80,6 +82,6 @@ DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
   if (line.columns && line.command != "query")
     throw UsageError("--columns ne s'emploie qu'avec query");
   if (line.database.empty())
-    throw UsageError("--db CHEMIN est obligatoire");
+    throw UsageError("--db ADRESSE est obligatoire");
   return line;
 }

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "basis/Error.h"
+#include "common/DatabaseAddress.h"
 #include "common/DemoData.h"
 #include "common/JsonLinesFile.h"
 #include "dba/DatabaseClient.h"
@@ -51,11 +52,15 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
 }
 
 void DbTool::Execute(const DbCommandLine& line) {
+  const std::string address = appsupport::DatabaseAddress::FromArgument(line.database);
+  const std::optional<std::string> file = appsupport::DatabaseAddress::FileOf(address);
   // Reading a database that is not there would create an empty one and report nothing.
-  if (Reads(line.command) && !std::filesystem::exists(line.database))
-    throw std::runtime_error("la base « " + line.database + " » n'existe pas.");
+  if (Reads(line.command) && file && !std::filesystem::exists(*file))
+    throw std::runtime_error("la base « " + *file + " » n'existe pas.");
   dba::DatabaseClient client;
-  const auto connection = client.Connect("sqlite:" + line.database);
+  const auto connection =
+      client.Connect(address, Reads(line.command) ? dba::OpenMode::kOpenExisting
+                                                  : dba::OpenMode::kCreateIfMissing);
   if (line.command == "create") {
     Create(*connection, line.operands);
   } else if (line.command == "import") {

@@ -6,9 +6,11 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "basis/Error.h"
+#include "common/DatabaseAddress.h"
 #include "common/DemoData.h"
 
 namespace host {
@@ -19,18 +21,6 @@ constexpr const char* kSqliteScheme = "sqlite:";
 const char* const kScreenFiles[] = {"CIVILAIDANT",     "TABLES",   "SECTEUR",
                                     "SOUSSECTEUR",     "QUARTIER", "CENTREMEDICAL",
                                     "ANTENNEMEDICALE", "COMMUNES", "COMPTEUR"};
-
-bool IsServerAddress(const std::string& address) {
-  return address.starts_with("postgresql://") || address.starts_with("postgres://");
-}
-
-// The SQLite file an address names; empty for a server.
-std::string SqlitePath(const std::string& address) {
-  if (IsServerAddress(address))
-    return "";
-  return address.starts_with(kSqliteScheme) ? address.substr(std::string(kSqliteScheme).size())
-                                            : address;
-}
 
 // What the store says is wrong, told with the database it is about.
 template <class Step>
@@ -55,8 +45,9 @@ void CheckScreenFiles(dba::DatabaseConnection& connection, const std::string& na
 void CreateDemoDatabase(HostStore& store, std::ostream& out) {
   QDir().mkpath(QFileInfo(QString::fromStdString(store.name)).absolutePath());
   try {
-    store.connection =
-        OnDatabase(store.name, [&] { return store.client->Connect(kSqliteScheme + store.name); });
+    store.connection = OnDatabase(store.name, [&] {
+      return store.client->Connect(kSqliteScheme + store.name, dba::OpenMode::kCreateIfMissing);
+    });
     appsupport::DemoData::Load(*store.connection);
   } catch (...) {
     store.connection.reset();
@@ -82,12 +73,16 @@ std::string DefaultDatabasePath() {
 
 HostStore OpenHostStore(const std::string& address, std::ostream& out) {
   HostStore store{std::make_shared<dba::DatabaseClient>(), nullptr, ""};
-  if (IsServerAddress(address)) {
+  const std::string full =
+      address.empty() ? "" : appsupport::DatabaseAddress::FromArgument(address);
+  const std::optional<std::string> file = appsupport::DatabaseAddress::FileOf(full);
+  if (!address.empty() && !file) {
+    // A server (or memory): there is no file to look for first.
     store.name =
-        QUrl(QString::fromStdString(address)).toDisplayString(QUrl::RemovePassword).toStdString();
-    store.connection = OnDatabase(store.name, [&] { return store.client->Connect(address); });
+        QUrl(QString::fromStdString(full)).toDisplayString(QUrl::RemovePassword).toStdString();
+    store.connection = OnDatabase(store.name, [&] { return store.client->Connect(full); });
   } else {
-    store.name = address.empty() ? DefaultDatabasePath() : SqlitePath(address);
+    store.name = address.empty() ? DefaultDatabasePath() : *file;
     const bool exists = QFileInfo::exists(QString::fromStdString(store.name));
     if (!exists && !address.empty())
       throw basis::Error(basis::kFileNotFound, "la base " + store.name + " n'existe pas");

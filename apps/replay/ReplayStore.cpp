@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "basis/Error.h"
+#include "common/DatabaseAddress.h"
 #include "common/DemoData.h"
 #include "dba/JsonLines.h"
 
@@ -28,18 +29,20 @@ ReplayStore ReplayStore::FromData(const std::vector<std::string>& paths) {
   return store;
 }
 
-ReplayStore ReplayStore::FromDatabase(const std::string& path) {
+ReplayStore ReplayStore::FromDatabase(const std::string& argument) {
+  const std::string address = appsupport::DatabaseAddress::FromArgument(argument);
+  const std::optional<std::string> file = appsupport::DatabaseAddress::FileOf(address);
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error))
-    throw basis::Error(basis::kInvalidProcedureCall, "base de données introuvable : " + path);
+  if (file && !std::filesystem::is_regular_file(*file, error))
+    throw basis::Error(basis::kInvalidProcedureCall, "base de données introuvable : " + *file);
   ReplayStore store;
-  store.databasePath_ = path;
+  store.databaseAddress_ = address;
   return store;
 }
 
 std::shared_ptr<dba::DatabaseConnection> ReplayStore::ConnectionForScript() const {
-  if (!databasePath_.empty())
-    return client_->Connect("sqlite:" + databasePath_);
+  if (!databaseAddress_.empty())
+    return client_->Connect(databaseAddress_);
   auto connection = client_->Connect("sqlite::memory:");
   if (demo_)
     appsupport::DemoData::Load(*connection);

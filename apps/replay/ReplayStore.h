@@ -19,7 +19,7 @@ class ReplayStore {
   // Reads the files now; an unreadable file raises basis::Error naming it.
   static ReplayStore FromData(const std::vector<std::string>& paths);
   // A database file that does not exist raises basis::Error rather than being created.
-  static ReplayStore FromDatabase(const std::string& path);
+  static ReplayStore FromDatabase(const std::string& argument);
 
   std::shared_ptr<dba::DatabaseClient> Client() const { return client_; }
   // The store for the next script. Data that does not load raises basis::Error naming
@@ -35,7 +35,7 @@ class ReplayStore {
   ReplayStore() = default;
 
   std::shared_ptr<dba::DatabaseClient> client_ = std::make_shared<dba::DatabaseClient>();
-  std::string databasePath_;  // empty: a fresh in-memory store
+  std::string databaseAddress_;  // empty: a fresh in-memory store
   bool demo_ = false;
   std::vector<DataFile> data_;
 };

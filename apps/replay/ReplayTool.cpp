@@ -14,9 +14,10 @@ namespace scenario {
 namespace {
 
 constexpr const char* kUsage =
-    "usage : delvaro-replay [--db PATH | --data FILE.jsonl ...] SCRIPT...\n"
+    "usage : delvaro-replay [--db ADRESSE | --data FILE.jsonl ...] SCRIPT...\n"
     "Rejoue chaque scénario sur l'écran de sectorisation, sans affichage.\n"
-    "  --db PATH         une base de données existante, utilisée telle quelle\n"
+    "  --db ADRESSE      une base de données existante, utilisée telle quelle : un\n"
+    "                    fichier SQLite ou postgresql://utilisateur@serveur/base\n"
     "  --data FILE.jsonl des enregistrements JSON Lines, chargés dans une base neuve en\n"
     "                    mémoire pour chaque scénario (option répétable)\n"
     "Sans option : les données de démonstration, dans une base neuve pour chaque scénario.\n"

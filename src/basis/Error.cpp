@@ -33,6 +33,8 @@ std::string Error::StandardDescription(long number) {
       return "Erreur de la base de données";
     case kRecordNotBound:
       return "Enregistrement sans fichier d'origine";
+    case kDatabaseUnreachable:
+      return "La base de données est injoignable";
     default:
       return "Erreur " + std::to_string(number);
   }

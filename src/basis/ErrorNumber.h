@@ -18,6 +18,7 @@ enum ErrorNumber : long {
   kWriteConflict = -2147221490,
   kStorageFailure = -2147221489,
   kRecordNotBound = -2147221488,
+  kDatabaseUnreachable = -2147221487,
 };
 
 }  // namespace basis

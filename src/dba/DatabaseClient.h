@@ -6,14 +6,23 @@
 #include <string>
 
 #include "dba/DatabaseConnection.h"
+#include "dba/OpenMode.h"
 
 namespace dba {
 
-// Opens connections: "sqlite:PATH" (the file is created when absent) or
-// "sqlite::memory:" (a private in-memory store).
+// Opens connections, the engine chosen by the address:
+// - "sqlite:PATH": an embedded file; "sqlite::memory:": a private in-memory store;
+// - "postgresql://..." or "postgres://...": a PostgreSQL server, the address being a
+//   libpq connection URI (host, port, user, database, sslmode...; the password from
+//   ~/.pgpass or PGPASSWORD). The server's schema is created when missing whatever the
+//   mode, since any workstation of an office may be the first to connect.
+// Raises kInvalidProcedureCall for an address of no known form (or a server address in
+// a build without PostgreSQL), kDatabaseUnreachable when the server cannot be reached,
+// kStorageFailure when the store cannot be opened.
 class DELVARO_EXPORT DatabaseClient {
  public:
-  std::shared_ptr<DatabaseConnection> Connect(const std::string& address);
+  std::shared_ptr<DatabaseConnection> Connect(const std::string& address,
+                                              OpenMode mode = OpenMode::kOpenExisting);
 };
 
 }  // namespace dba

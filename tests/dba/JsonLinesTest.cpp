@@ -2,15 +2,12 @@
 
 #include <sstream>
 
+#include "StoreEngines.h"
 #include "StoreTestSupport.h"
 #include "dba/DatabaseClient.h"
 #include "dba/JsonLines.h"
 
 namespace {
-
-std::shared_ptr<dba::DatabaseConnection> Memory() {
-  return dba::DatabaseClient().Connect("sqlite::memory:");
-}
 
 std::string Export(dba::DatabaseConnection& connection) {
   std::ostringstream out;
@@ -18,7 +15,14 @@ std::string Export(dba::DatabaseConnection& connection) {
   return out.str();
 }
 
-TEST(JsonLines, ExportThenImportGivesBackTheSameBytes) {
+class JsonLines : public ::testing::TestWithParam<StoreEngine> {
+ protected:
+  std::shared_ptr<dba::DatabaseConnection> NewStore() {
+    return dba::DatabaseClient().Connect(GetParam().newStore(), dba::OpenMode::kCreateIfMissing);
+  }
+};
+
+TEST_P(JsonLines, ExportThenImportGivesBackTheSameBytes) {
   // Every shape an attribute can take, files out of name order, keys out of key order.
   const std::string shapes =
       R"({"file":"TABLES","key":"MOYENSLOC","record":["",["1","2"],["Vélo","À pied"]]})"
@@ -27,11 +31,11 @@ TEST(JsonLines, ExportThenImportGivesBackTheSameBytes) {
       "\n"
       R"({"file":"B","key":"k1","record":[]})"
       "\n";
-  auto first = Memory();
+  auto first = NewStore();
   EXPECT_EQ(dba::JsonLines::Load(*first, shapes), 3);
   const std::string exported = Export(*first);
   EXPECT_EQ(exported.substr(0, exported.find('\n')), R"({"file":"B","key":"k1","record":[]})");
-  auto second = Memory();
+  auto second = NewStore();
   dba::JsonLines::Load(*second, exported);
   EXPECT_EQ(Export(*second), exported);
 
@@ -41,7 +45,7 @@ TEST(JsonLines, ExportThenImportGivesBackTheSameBytes) {
   EXPECT_EQ(record->Extract(4, 1, 1).Text(), "x");
 }
 
-TEST(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
+TEST_P(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
   const std::string good = R"({"file":"SECTEUR","key":"001","record":["Centre"]})";
   struct Case {
     std::string line, expected;
@@ -58,8 +62,9 @@ TEST(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
       {R"({"file":"SECTEUR","key":"","record":[]})", "Clé d'enregistrement incorrecte"},
       {good, "figure déjà ligne 1"},
   };
+  // Each refused load leaves the store as empty as it found it.
+  auto connection = NewStore();
   for (const Case& c : cases) {
-    auto connection = Memory();
     const basis::Error error =
         ErrorOf([&] { dba::JsonLines::Load(*connection, good + "\n\n" + c.line + "\n"); });
     EXPECT_EQ(error.Number(), basis::kInvalidProcedureCall) << c.line;
@@ -69,8 +74,8 @@ TEST(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
   }
 }
 
-TEST(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing) {
-  auto connection = Memory();
+TEST_P(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing) {
+  auto connection = NewStore();
   connection->CreateFile("SECTEUR");
   std::ostringstream out;
   auto exportFiles = [&](const std::vector<std::string>& files) {
@@ -82,5 +87,8 @@ TEST(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing)
   EXPECT_NE(exportFiles({}).Description().find("001"), std::string::npos);
   EXPECT_TRUE(out.str().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, JsonLines, ::testing::ValuesIn(StoreEngines()),
+                         StoreEngineName());
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "StoreEngines.h"
 #include "StoreTestSupport.h"
 #include "TestStore.h"
 #include "dba/Marks.h"
@@ -10,7 +11,7 @@ namespace {
 
 using Table = std::vector<std::string>;
 
-class Query : public ::testing::Test {
+class Query : public ::testing::TestWithParam<StoreEngine> {
  protected:
   void SetUp() override { store_.LoadStandardWorld(); }
 
@@ -40,10 +41,10 @@ class Query : public ::testing::Test {
     return rows;
   }
 
-  TestStore store_;
+  TestStore store_{GetParam().newStore()};
 };
 
-TEST_F(Query, SelectsByKeyPrefixEqualityEndAndContent) {
+TEST_P(Query, SelectsByKeyPrefixEqualityEndAndContent) {
   const struct {
     const char* statement;
     Table rows;
@@ -73,7 +74,7 @@ TEST_F(Query, SelectsByKeyPrefixEqualityEndAndContent) {
   EXPECT_EQ(Rows("SELECT DIVERS = 'l'e]'"), (Table{"l'eau Eau"}));
 }
 
-TEST_F(Query, SortsInFrenchThenByKey) {
+TEST_P(Query, SortsInFrenchThenByKey) {
   store_.Connection()->CreateFile("PERSONNES");
   store_.Put("PERSONNES", "p1", {"Zoé", "1"});
   store_.Put("PERSONNES", "p2", {"Émile", "2"});
@@ -89,13 +90,13 @@ TEST_F(Query, SortsInFrenchThenByKey) {
   EXPECT_EQ(Rows("SELECT PERSONNES").front(), "p0 Eve");
 }
 
-TEST_F(Query, ReturnsTheRequestedColumnsWithValuesAsSubvalues) {
+TEST_P(Query, ReturnsTheRequestedColumnsWithValuesAsSubvalues) {
   const std::string VM(1, dba::kValueMark), SM(1, dba::kSubvalueMark);
   EXPECT_EQ(Execute("SSELECT CIVILAIDANT = 'A001'", "2 43 0 99")->Text(),
             "DUPONT" + VM + "002" + SM + "012" + VM + "A001" + VM);
 }
 
-TEST_F(Query, NamesWhatIsWrongWithAMalformedRequest) {
+TEST_P(Query, NamesWhatIsWrongWithAMalformedRequest) {
   struct Case {
     std::string statement, file, columns, expected;
   };
@@ -122,5 +123,7 @@ TEST_F(Query, NamesWhatIsWrongWithAMalformedRequest) {
   EXPECT_EQ(unknown.Number(), basis::kFileNotFound);
   EXPECT_NE(unknown.Description().find("SECTEURS"), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, Query, ::testing::ValuesIn(StoreEngines()), StoreEngineName());
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "basis/Error.h"
 #include "dba/Marks.h"
+#include "dba/Storage.h"
 
 namespace {
 
@@ -11,11 +12,13 @@ const char* const kFiles[] = {"CIVILAIDANT",     "TABLES",   "SECTEUR",
 
 }  // namespace
 
-TestStore::TestStore()
+TestStore::TestStore(const std::string& address)
     : client_(std::make_shared<dba::DatabaseClient>()),
-      connection_(client_->Connect("sqlite::memory:")) {
-  for (const char* file : kFiles)
-    connection_->CreateFile(file);
+      connection_(client_->Connect(address, dba::OpenMode::kCreateIfMissing)) {
+  connection_->GetStorage().WriteTransaction([this] {
+    for (const char* file : kFiles)
+      connection_->CreateFile(file);
+  });
 }
 
 void TestStore::Put(const std::string& file, const std::string& key,

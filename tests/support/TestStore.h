@@ -10,10 +10,11 @@
 #include "dba/DatabaseConnection.h"
 #include "dba/DynamicArray.h"
 
-// A real in-memory record store with the nine files of the screen, filled per test.
+// A real record store with the nine files of the screen, filled per test: in memory
+// unless an address is given (see StoreEngines for one of each engine).
 class TestStore {
  public:
-  TestStore();
+  explicit TestStore(const std::string& address = "sqlite::memory:");
 
   std::shared_ptr<dba::DatabaseClient> Client() const { return client_; }
   std::shared_ptr<dba::DatabaseConnection> Connection() const { return connection_; }
