@@ -41,6 +41,30 @@ TEST_F(ServerStore, AReaderSeesTheLastCommittedStateWhileAWriteIsOpen) {
   EXPECT_EQ(reader->OpenFile("SECTEUR")->ReadRecord("001")->Text(), "Nord");
 }
 
+TEST_F(ServerStore, AConnectionCutDuringASaveWritesNothingAndTheNextActionReconnects) {
+  auto connection = Connect();
+  connection->CreateFile("SECTEUR");
+  auto file = connection->OpenFile("SECTEUR");
+  const auto before = connection->DataVersion();
+  const basis::Error cut = ErrorOf([&] {
+    connection->GetStorage().WriteTransaction([&] {
+      file->WriteRecord("001", dba::DynamicArray("Centre"));
+      server_.Execute(database_,
+                      "SELECT pg_terminate_backend(pid, 5000) FROM pg_stat_activity "
+                      "WHERE datname = current_database() AND application_name = 'Delvaro'");
+      file->WriteRecord("002", dba::DynamicArray("Nord"));
+    });
+  });
+  EXPECT_EQ(cut.Number(), basis::kDatabaseUnreachable);
+  EXPECT_TRUE(cut.Description().ends_with(" ; vos modifications n'ont pas été enregistrées."))
+      << cut.Description();
+  EXPECT_TRUE(file->ListKeys().empty());
+  // What was sent meanwhile may have been missed: the new connection counts as a change.
+  EXPECT_NE(connection->DataVersion(), before);
+  file->WriteRecord("003", dba::DynamicArray("Sud"));
+  EXPECT_EQ(Connect()->OpenFile("SECTEUR")->ListKeys(), std::vector<std::string>{"003"});
+}
+
 TEST_F(ServerStore, WorkstationsConnectingFirstAtOnceCreateTheSchemaOnce) {
   std::vector<std::thread> workstations;
   std::vector<std::string> failures(4);
