@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "RightsCommands.h"
+
 namespace {
 
 struct Arity {
@@ -13,6 +15,7 @@ const std::map<std::string, Arity>& Commands() {
   static const std::map<std::string, Arity> commands = {
       {"create", {1, SIZE_MAX}}, {"import", {1, 1}}, {"export", {0, SIZE_MAX}},
       {"show", {2, 2}},          {"query", {1, 1}},  {"demo", {0, 0}},
+      {"rights", {1, 1}},        {"grant", {3, 3}},  {"revoke", {2, 2}},
   };
   return commands;
 }
@@ -34,6 +37,13 @@ Commandes :
                            une ligne par enregistrement, colonnes séparées par une
                            tabulation, valeurs multiples d'une colonne séparées par |
   demo                     charge les données de démonstration
+  rights IDENTIFIANT       affiche les droits d'un identifiant de connexion, et s'ils
+                           viennent de son propre enregistrement ou de « * »
+  grant IDENTIFIANT ÉCRAN NIVEAU
+                           accorde un niveau sur un écran (0, 1 : consultation ;
+                           2 : modification) ; « * » vaut pour tout identifiant
+                           sans enregistrement propre
+  revoke IDENTIFIANT ÉCRAN retire tout droit sur un écran (niveau 0)
 
 Options :
   --db ADRESSE             la base : un fichier SQLite (CHEMIN ou sqlite:CHEMIN), que
@@ -83,5 +93,6 @@ DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
     throw UsageError("--columns ne s'emploie qu'avec query");
   if (line.database.empty())
     throw UsageError("--db ADRESSE est obligatoire");
+  RightsCommands::Check(line.command, line.operands);
   return line;
 }

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "RightsCommands.h"
+
 #include "basis/Error.h"
 #include "common/DatabaseAddress.h"
 #include "common/DemoData.h"
@@ -15,8 +17,10 @@
 
 namespace {
 
-bool Reads(const std::string& command) {
-  return command == "export" || command == "show" || command == "query";
+// Only the commands that load data may make a database; the others work on one.
+bool NeedsExistingDatabase(const std::string& command) {
+  return command == "export" || command == "show" || command == "query" ||
+         RightsCommands::Handles(command);
 }
 
 // The file a statement names: its second word. The query engine checks the statement
@@ -55,12 +59,12 @@ void DbTool::Execute(const DbCommandLine& line) {
   const std::string address = appsupport::DatabaseAddress::FromArgument(line.database);
   const std::optional<std::string> file = appsupport::DatabaseAddress::FileOf(address);
   // Reading a database that is not there would create an empty one and report nothing.
-  if (Reads(line.command) && file && !std::filesystem::exists(*file))
+  if (NeedsExistingDatabase(line.command) && file && !std::filesystem::exists(*file))
     throw std::runtime_error("la base « " + *file + " » n'existe pas.");
   dba::DatabaseClient client;
-  const auto connection =
-      client.Connect(address, Reads(line.command) ? dba::OpenMode::kOpenExisting
-                                                  : dba::OpenMode::kCreateIfMissing);
+  const auto connection = client.Connect(address, NeedsExistingDatabase(line.command)
+                                                      ? dba::OpenMode::kOpenExisting
+                                                      : dba::OpenMode::kCreateIfMissing);
   if (line.command == "create") {
     Create(*connection, line.operands);
   } else if (line.command == "import") {
@@ -73,6 +77,8 @@ void DbTool::Execute(const DbCommandLine& line) {
     Query(*connection, line.operands[0], line.columns.value_or("0 1"));
   } else if (line.command == "demo") {
     ReportLoaded(appsupport::DemoData::Load(*connection));
+  } else if (RightsCommands::Handles(line.command)) {
+    RightsCommands(*connection, out_, err_).Run(line.command, line.operands);
   }
 }
 

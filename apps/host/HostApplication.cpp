@@ -55,6 +55,7 @@ int RunAidantScreen(HostSession& session, const HostOptions& options, std::ostre
 
 int RunAidantList(HostSession& session, std::ostream& err) {
   AidantListWindow list(session.Store().connection);
+  ShowSession(list, session.Rights());
   try {
     list.Refresh();
   } catch (const basis::Error& error) {

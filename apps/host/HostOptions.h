@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -8,9 +9,9 @@ namespace host {
 
 // What delvaro-host was asked to do.
 struct HostOptions {
-  std::string database;  // empty: the settings file's address, else the demo database
-  std::string aidant;    // open this aidant's screen directly, exit when it is left
-  int level = 2;         // access level granted on the screen
+  std::string database;      // empty: the settings file's address, else the demo database
+  std::string aidant;        // open this aidant's screen directly, exit when it is left
+  std::optional<int> level;  // lowers the access level the database grants
   std::string screenshot;
   std::string record;
   bool help = false;

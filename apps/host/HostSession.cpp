@@ -1,24 +1,14 @@
 #include "host/HostSession.h"
 
 namespace host {
-namespace {
 
-constexpr const char* kScreenKey = "DOSAIDANTSECTEUR";
-
-}  // namespace
-
-HostSession::HostSession(HostStore store, int level, forms::HelpEngine& help,
+HostSession::HostSession(HostStore store, HostRights rights, forms::HelpEngine& help,
                          ScriptRecorder* recorder)
-    : store_(std::move(store)),
-      rights_(std::make_shared<rights::UserRights>()),
-      help_(help),
-      recorder_(recorder) {
-  rights_->Grant(kScreenKey, level);
-}
+    : store_(std::move(store)), rights_(std::move(rights)), help_(help), recorder_(recorder) {}
 
 qtui::SectorisationWindow* HostSession::OpenScreen(const std::string& code, QWidget* parent) {
   auto window = std::make_unique<qtui::SectorisationWindow>(help_, parent);
-  window->Open(store_.connection, store_.client, rights_, code);
+  window->Open(store_.connection, store_.client, rights_.rights, code);
   if (recorder_ != nullptr) {
     recorder_->Opened(code);
     window->SetActionListener(recorder_);

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "forms/HelpEngine.h"
+#include "host/HostRights.h"
 #include "host/HostStore.h"
 #include "host/ScriptRecorder.h"
 #include "qt/SectorisationWindow.h"
-#include "rights/UserRights.h"
 
 namespace host {
 
@@ -17,17 +17,19 @@ namespace host {
 class HostSession {
  public:
   // recorder may be nullptr.
-  HostSession(HostStore store, int level, forms::HelpEngine& help, ScriptRecorder* recorder);
+  HostSession(HostStore store, HostRights rights, forms::HelpEngine& help,
+              ScriptRecorder* recorder);
 
   // The aidant's screen in a window of its own, not shown yet, brought up the way a
   // host must. A failure of Init is thrown once the window is gone.
   qtui::SectorisationWindow* OpenScreen(const std::string& code, QWidget* parent = nullptr);
 
   const HostStore& Store() const { return store_; }
+  const HostRights& Rights() const { return rights_; }
 
  private:
   HostStore store_;
-  std::shared_ptr<rights::UserRights> rights_;
+  HostRights rights_;
   forms::HelpEngine& help_;
   ScriptRecorder* recorder_;
 };

@@ -8,6 +8,7 @@
 #include "basis/Error.h"
 #include "host/HostApplication.h"
 #include "host/HostOptions.h"
+#include "host/HostRights.h"
 #include "host/HostSession.h"
 #include "host/HostStore.h"
 #include "host/ScriptRecorder.h"
@@ -60,6 +61,16 @@ int main(int argc, char* argv[]) {
     std::cerr << "delvaro-host : " << error.Description() << '\n';
     return 1;
   }
+  host::HostRights rights;
+  try {
+    rights = host::LoadHostRights(*store.connection, options.level, std::cerr);
+  } catch (const host::UsageError& error) {
+    std::cerr << "delvaro-host : " << error.what() << " (voir delvaro-host --help)\n";
+    return 2;
+  } catch (const basis::Error& error) {
+    std::cerr << "delvaro-host : les droits ne se lisent pas : " << error.Description() << '\n';
+    return 1;
+  }
   std::ofstream recording;
   std::unique_ptr<host::ScriptRecorder> recorder;
   if (!options.record.empty()) {
@@ -68,7 +79,7 @@ int main(int argc, char* argv[]) {
       std::cerr << "delvaro-host : impossible d'écrire " << options.record << '\n';
       return 1;
     }
-    recorder = std::make_unique<host::ScriptRecorder>(recording, options.level);
+    recorder = std::make_unique<host::ScriptRecorder>(recording, rights.level);
   }
   if (!PrepareDisplay(options)) {
     std::cerr << "delvaro-host : aucun écran disponible (DISPLAY n'est pas défini) ; "
@@ -79,7 +90,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   qtui::InstallFrenchTexts(application);
   qtui::QtHelpEngine help;
-  host::HostSession session(std::move(store), options.level, help, recorder.get());
+  host::HostSession session(std::move(store), std::move(rights), help, recorder.get());
   return options.aidant.empty() ? host::RunAidantList(session, std::cerr)
                                 : host::RunAidantScreen(session, options, std::cerr);
 }

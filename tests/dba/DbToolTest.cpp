@@ -115,4 +115,43 @@ TEST_F(DbToolRun, FailuresGiveStatusOneAndImportIsAllOrNothing) {
   EXPECT_FALSE(std::filesystem::exists(absent));
 }
 
+TEST_F(DbToolRun, RightsAreShownWithTheirOriginGrantedAndRevoked) {
+  ASSERT_EQ(OnDb({"demo"}).status, 0);
+  EXPECT_EQ(OnDb({"rights", "alice"}).out,
+            "Droits de « alice » (ceux de « * », « alice » n'ayant pas d'enregistrement propre) "
+            ":\nDOSAIDANTSECTEUR\t2\n");
+  const Outcome granted = OnDb({"grant", "alice", "DOSAIDANTSECTEUR", "1"});
+  EXPECT_EQ(granted.status, 0);
+  EXPECT_NE(granted.out.find("créé à partir de « * »"), std::string::npos) << granted.out;
+  EXPECT_EQ(OnDb({"rights", "alice"}).out,
+            "Droits de « alice » (son propre enregistrement) :\nDOSAIDANTSECTEUR\t1\n");
+  EXPECT_NE(OnDb({"rights", "*"}).out.find("DOSAIDANTSECTEUR\t2"), std::string::npos);
+
+  EXPECT_NE(OnDb({"revoke", "alice", "DOSAIDANTSECTEUR"}).out.find("plus aucun droit"),
+            std::string::npos);
+  EXPECT_NE(OnDb({"rights", "alice"}).out.find("aucun écran"), std::string::npos);
+  EXPECT_NE(OnDb({"revoke", "alice", "DOSAIDANTSECTEUR"}).out.find("rien n'est changé"),
+            std::string::npos);
+
+  // A damaged level reads as 0 and is pointed out.
+  OnDb({"import", "-"},
+       R"({"file":"DROITSUTILISATEURS","key":"bruno","record":["DOSAIDANTSECTEUR","2 "]})"
+       "\n");
+  const Outcome damaged = OnDb({"rights", "bruno"});
+  EXPECT_NE(damaged.out.find("DOSAIDANTSECTEUR\t0"), std::string::npos) << damaged.out;
+  EXPECT_NE(damaged.err.find("attention"), std::string::npos);
+}
+
+TEST_F(DbToolRun, ARightsCommandNeedsAnExistingDatabaseAndALevelOfZeroOneOrTwo) {
+  for (const char* level : {"3", "-1", "deux", "", "02"}) {
+    const Outcome refused = OnDb({"grant", "alice", "DOSAIDANTSECTEUR", level});
+    EXPECT_EQ(refused.status, 2) << level;
+    EXPECT_NE(refused.err.find("le niveau doit être 0, 1 ou 2"), std::string::npos) << level;
+  }
+  EXPECT_EQ(OnDb({"revoke", "alice"}).status, 2);
+  EXPECT_EQ(OnDb({"grant", "alice", "DOSAIDANTSECTEUR", "2"}).status, 1);
+  EXPECT_EQ(OnDb({"rights", "alice"}).status, 1);
+  EXPECT_FALSE(std::filesystem::exists(db_));
+}
+
 }  // namespace

@@ -21,6 +21,7 @@
 #include "host/HostStore.h"
 #include "host/ScriptRecorder.h"
 #include "replay/ScenarioRunner.h"
+#include "rights/RightsStore.h"
 
 namespace {
 
@@ -33,8 +34,8 @@ TEST(HostOptionsTest, ReadsEveryOptionInBothSpellingsAndRefusesWhatItCannotFollo
   EXPECT_EQ(options.screenshot, "a.png");
   EXPECT_EQ(options.record, "r");
   EXPECT_FALSE(options.help);
-  EXPECT_EQ(host::ParseHostOptions({}).level, 2);
-  EXPECT_EQ(host::ParseHostOptions({"--level=0"}).level, 0);
+  EXPECT_EQ(host::ParseHostOptions({}).level, std::nullopt);
+  EXPECT_EQ(host::ParseHostOptions({"--level=0"}).level, std::optional<int>(0));
   EXPECT_TRUE(host::ParseHostOptions({"--help"}).help);
   EXPECT_TRUE(host::ParseHostOptions({"-h"}).help);
   EXPECT_TRUE(host::ParseHostOptions({"--version"}).version);
@@ -219,9 +220,16 @@ TEST_F(HostProgramTest, DrawsAScreenToAPngWithoutADisplayAndEndsClearlyOnBadInpu
   ASSERT_FALSE(image.isNull());
   EXPECT_GT(image.width(), 300);
   EXPECT_GT(image.height(), 200);
-  // The next run finds the demo database where the first one left it.
-  ASSERT_EQ(Run({"--aidant", "A002", "--screenshot", picture}), 0) << errors_.toStdString();
+  // The next run finds the demo database where the first one left it, and its rights:
+  // --level may lower them, not raise them.
+  ASSERT_EQ(Run({"--aidant", "A002", "--level", "1", "--screenshot", picture}), 0)
+      << errors_.toStdString();
   EXPECT_FALSE(output_.contains("créée"));
+  const QString demo = output_.section(QStringLiteral(" : "), 1).trimmed();
+  rights::RightsStore(*dba::DatabaseClient().Connect("sqlite:" + demo.toStdString()))
+      .Grant("*", "DOSAIDANTSECTEUR", 1);
+  EXPECT_EQ(Run({"--aidant", "A002", "--level", "2", "--screenshot", picture}), 2);
+  EXPECT_TRUE(errors_.contains("--level 2 refusé")) << errors_.toStdString();
 
   // Bad options or a bad database end it with a clear message.
   EXPECT_EQ(Run({"--level", "5"}), 2);

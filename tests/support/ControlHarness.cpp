@@ -3,9 +3,13 @@
 #include "control/ProcessState.h"
 
 ControlHarness::ControlHarness(TestStore& store, int accessLevel)
-    : store_(store), rights_(std::make_shared<rights::UserRights>()) {
-  TheProcess = ProcessState{};
+    : ControlHarness(store, std::make_shared<rights::UserRights>()) {
   rights_->Grant(kScreenKey, accessLevel);
+}
+
+ControlHarness::ControlHarness(TestStore& store, std::shared_ptr<rights::UserRights> rights)
+    : store_(store), rights_(std::move(rights)) {
+  TheProcess = ProcessState{};
 }
 
 ControlHarness::~ControlHarness() {

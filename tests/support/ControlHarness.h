@@ -15,6 +15,8 @@ inline constexpr const char* kScreenKey = "DOSAIDANTSECTEUR";
 class ControlHarness {
  public:
   explicit ControlHarness(TestStore& store, int accessLevel = 2);
+  // With the rights a host read elsewhere, from the store for instance.
+  ControlHarness(TestStore& store, std::shared_ptr<rights::UserRights> rights);
   ~ControlHarness();
 
   // Creates a control only (UserControl_Initialize).
