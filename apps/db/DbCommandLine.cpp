@@ -4,6 +4,8 @@
 
 #include "RightsCommands.h"
 
+#include "common/DatabaseAddress.h"
+
 namespace {
 
 struct Arity {
@@ -57,6 +59,10 @@ dont chacune est un texte ou une liste de sous-valeurs.
 )";
 }
 
+bool DbCommandLine::CreatesDatabase() const {
+  return command == "create" || command == "import" || command == "demo";
+}
+
 DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
   DbCommandLine line;
   auto valueOf = [&](std::size_t& i) -> std::string {
@@ -93,6 +99,10 @@ DbCommandLine DbCommandLine::Parse(const std::vector<std::string>& arguments) {
     throw UsageError("--columns ne s'emploie qu'avec query");
   if (line.database.empty())
     throw UsageError("--db ADRESSE est obligatoire");
+  if (appsupport::DatabaseAddress::FromArgument(line.database) == "sqlite::memory:" &&
+      line.CreatesDatabase())
+    throw UsageError("avec --db :memory:, " + line.command +
+                     " ne garderait rien : la base en mémoire disparaît à la fin de la commande");
   RightsCommands::Check(line.command, line.operands);
   return line;
 }

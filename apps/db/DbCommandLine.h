@@ -19,6 +19,9 @@ struct DbCommandLine {
   std::vector<std::string> operands;
   std::optional<std::string> columns;
 
+  // The commands that write records, and so may make the database when it is missing.
+  bool CreatesDatabase() const;
+
   static DbCommandLine Parse(const std::vector<std::string>& arguments);
   static const char* Usage();
 };

@@ -1,6 +1,5 @@
 #include "DbTool.h"
 
-#include <filesystem>
 #include <sstream>
 
 #include "RightsCommands.h"
@@ -16,12 +15,6 @@
 #include "dba/Storage.h"
 
 namespace {
-
-// Only the commands that load data may make a database; the others work on one.
-bool NeedsExistingDatabase(const std::string& command) {
-  return command == "export" || command == "show" || command == "query" ||
-         RightsCommands::Handles(command);
-}
 
 // The file a statement names: its second word. The query engine checks the statement
 // itself, so a malformed one is reported there, precisely.
@@ -48,23 +41,25 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
   }
   try {
     Execute(line);
+  } catch (const basis::Error& error) {
+    err_ << "delvaro-db : " << error.Description() << "\n";
+    return 1;
+  } catch (const std::bad_alloc&) {
+    err_ << "delvaro-db : mémoire épuisée, rien n'a été écrit.\n";
+    return 1;
   } catch (const std::exception& error) {
-    err_ << "delvaro-db : " << error.what() << "\n";
+    err_ << "delvaro-db : erreur inattendue, rien n'a été écrit. (" << error.what() << ")\n";
     return 1;
   }
   return 0;
 }
 
 void DbTool::Execute(const DbCommandLine& line) {
-  const std::string address = appsupport::DatabaseAddress::FromArgument(line.database);
-  const std::optional<std::string> file = appsupport::DatabaseAddress::FileOf(address);
-  // Reading a database that is not there would create an empty one and report nothing.
-  if (NeedsExistingDatabase(line.command) && file && !std::filesystem::exists(*file))
-    throw std::runtime_error("la base « " + *file + " » n'existe pas.");
+  // Only the commands that write may make a store; reading one must not change the file.
   dba::DatabaseClient client;
-  const auto connection = client.Connect(address, NeedsExistingDatabase(line.command)
-                                                      ? dba::OpenMode::kOpenExisting
-                                                      : dba::OpenMode::kCreateIfMissing);
+  const auto connection = client.Connect(
+      appsupport::DatabaseAddress::FromArgument(line.database),
+      line.CreatesDatabase() ? dba::OpenMode::kCreateIfMissing : dba::OpenMode::kOpenExisting);
   if (line.command == "create") {
     Create(*connection, line.operands);
   } else if (line.command == "import") {

@@ -57,8 +57,8 @@ int main(int argc, char* argv[]) {
   host::HostStore store;
   try {
     store = host::OpenHostStore(host::ChooseDatabaseAddress(options.database), std::cout);
-  } catch (const basis::Error& error) {
-    std::cerr << "delvaro-host : " << error.Description() << '\n';
+  } catch (const std::exception& error) {
+    std::cerr << "delvaro-host : " << error.what() << '\n';
     return 1;
   }
   host::HostRights rights;
@@ -90,7 +90,14 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   qtui::InstallFrenchTexts(application);
   qtui::QtHelpEngine help;
-  host::HostSession session(std::move(store), std::move(rights), help, recorder.get());
-  return options.aidant.empty() ? host::RunAidantList(session, std::cerr)
-                                : host::RunAidantScreen(session, options, std::cerr);
+  try {
+    host::HostSession session(std::move(store), std::move(rights), help, recorder.get());
+    return options.aidant.empty() ? host::RunAidantList(session, std::cerr)
+                                  : host::RunAidantScreen(session, options, std::cerr);
+  } catch (const std::exception& error) {
+    // The screen shows its own errors in message boxes; what escapes the host itself is
+    // reported here rather than ending the process with an abort.
+    std::cerr << "delvaro-host : erreur inattendue : " << error.what() << '\n';
+    return 1;
+  }
 }

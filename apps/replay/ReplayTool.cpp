@@ -5,7 +5,6 @@
 #include <optional>
 #include <sstream>
 
-#include "basis/Error.h"
 #include "replay/ReplayStore.h"
 #include "replay/ScenarioRunner.h"
 
@@ -91,8 +90,10 @@ int RunReplayTool(const std::vector<std::string>& arguments, std::ostream& out, 
                                     : ReplayStore::FromData(options->data);
     // Data that does not load is found before any script runs.
     store->ConnectionForScript();
-  } catch (const basis::Error& error) {
-    err << "delvaro-replay : " << error.Description() << "\n";
+  } catch (const std::exception& error) {
+    // The store's errors say in French what is wrong; anything else is still reported,
+    // never left to end the process.
+    err << "delvaro-replay : " << error.what() << "\n";
     return 2;
   }
 
@@ -108,9 +109,9 @@ int RunReplayTool(const std::vector<std::string>& arguments, std::ostream& out, 
     } else {
       try {
         outcome = ScenarioRunner(store->ConnectionForScript(), store->Client()).Run(script, text);
-      } catch (const basis::Error& error) {
+      } catch (const std::exception& error) {
         outcome.stopped = true;
-        outcome.report.push_back(script + ": " + error.Description());
+        outcome.report.push_back(script + ": " + error.what());
       }
     }
     for (const std::string& line : outcome.report)

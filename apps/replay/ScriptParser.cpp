@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 
 #include "basis/Error.h"
+#include "dba/JsonDepth.h"
+#include "dba/JsonFailure.h"
 #include "dba/RecordJson.h"
 #include "replay/ScriptError.h"
 #include "replay/ScriptWords.h"
@@ -159,29 +161,34 @@ class LineParser {
   }
 
   // The JSON is the rest of the line, taken as it is written; only a comment may follow.
+  // Its depth is checked before the library parses, copies or writes it, since each of
+  // those walks it recursively.
   void ParseRecord() {
     command_.file = words_[1].text;
     command_.key = words_[2].text;
-    if (ContentFrom(words_[2].end) == std::string_view::npos)
+    const std::size_t start = words_[2].end;
+    if (ContentFrom(start) == std::string_view::npos)
       Fail("usage : record FILE KEY JSON");
-    std::istringstream in(std::string(text_.substr(words_[2].end)));
-    nlohmann::json record;
+    if (dba::JsonDepth::Of(text_.substr(start)) > dba::JsonDepth::kLimit)
+      Fail(dba::JsonFailure::TooDeep());
     try {
+      std::istringstream in(std::string(text_.substr(start)));
+      nlohmann::json record;
       in >> record;
+      const std::streamoff consumed = in.tellg();
+      if (consumed >= 0) {
+        const std::size_t rest = ContentFrom(start + static_cast<std::size_t>(consumed));
+        if (rest != std::string_view::npos)
+          Fail("texte après le JSON : " + std::string(text_.substr(rest)));
+      }
+      // The record checked as the record store will read it, so that a wrong shape stops
+      // the script before anything has run.
+      const nlohmann::ordered_json line = {
+          {"file", command_.file}, {"key", command_.key}, {"record", record}};
+      command_.text = line.dump();
     } catch (const nlohmann::json::exception& error) {
-      Fail(std::string("JSON illisible : ") + error.what());
+      Fail("record : " + dba::JsonFailure::Describe(error, start + 1));
     }
-    const std::streamoff consumed = in.tellg();
-    if (consumed >= 0) {
-      const std::size_t rest = ContentFrom(words_[2].end + static_cast<std::size_t>(consumed));
-      if (rest != std::string_view::npos)
-        Fail("texte après le JSON : " + std::string(text_.substr(rest)));
-    }
-    // The record checked as the record store will read it, so that a wrong shape stops
-    // the script before anything has run.
-    const nlohmann::ordered_json line = {
-        {"file", command_.file}, {"key", command_.key}, {"record", record}};
-    command_.text = line.dump();
     try {
       dba::RecordJson::Parse(command_.text, command_.line);
     } catch (const basis::Error& error) {

@@ -7,6 +7,9 @@ Error::Error(long number) : Error(number, StandardDescription(number)) {}
 Error::Error(long number, const std::string& description)
     : std::runtime_error(description), number_(number) {}
 
+Error::Error(long number, const std::string& description, long engineCode)
+    : std::runtime_error(description), number_(number), engineCode_(engineCode) {}
+
 std::string Error::StandardDescription(long number) {
   switch (number) {
     case kInvalidProcedureCall:

@@ -24,7 +24,7 @@ std::shared_ptr<Storage> OpenServer(const std::string& address) {
 #endif
 }
 
-std::shared_ptr<Storage> OpenFile(const std::string& address, [[maybe_unused]] OpenMode mode) {
+std::shared_ptr<Storage> OpenFile(const std::string& address, OpenMode mode) {
   static constexpr std::string_view kScheme = "sqlite:";
   const std::string_view target =
       std::string_view(address).substr(address.starts_with(kScheme) ? kScheme.size() : 0);
@@ -34,7 +34,7 @@ std::shared_ptr<Storage> OpenFile(const std::string& address, [[maybe_unused]] O
                            " » : sqlite:CHEMIN, sqlite::memory: ou postgresql://… est attendu.");
   }
   // ":memory:" after the scheme is SQLite's own name for a private in-memory database.
-  return std::make_shared<SqliteStorage>(std::string(target));
+  return std::make_shared<SqliteStorage>(std::string(target), mode);
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 
 namespace dba {
 
-// How DatabaseClient::Connect treats a store that is not there yet.
+// What opening a database may do to it.
 enum class OpenMode {
-  // Opens what exists and writes nothing on the way.
+  // Opens a store that exists and never writes: a missing file or a database that is not
+  // a Delvaro store is an error and is left as it was.
   kOpenExisting,
-  // Creates the database file and/or schema when missing.
+  // Creates the file and the store's tables when they are missing; an existing store is
+  // opened as it is, and a database holding another application's tables is refused.
   kCreateIfMissing,
 };
 

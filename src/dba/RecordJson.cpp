@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "basis/Error.h"
+#include "dba/JsonDepth.h"
+#include "dba/JsonFailure.h"
 #include "dba/MarkedText.h"
 #include "dba/Marks.h"
 #include "dba/StoreNames.h"
@@ -117,11 +119,13 @@ std::string RecordJson::Format(const std::string& file, const std::string& key,
 
 RecordJson::Line RecordJson::Parse(std::string_view text, long lineNumber) {
   const LineReader reader(lineNumber);
+  if (JsonDepth::Of(text) > JsonDepth::kLimit)
+    reader.Fail(JsonFailure::TooDeep());
   Json line;
   try {
     line = Json::parse(text);
-  } catch (const Json::parse_error& error) {
-    reader.Fail(std::string("JSON incorrect (") + error.what() + ").");
+  } catch (const Json::exception& error) {
+    reader.Fail(JsonFailure::Describe(error));
   }
   if (!line.is_object())
     reader.Fail("un objet {\"file\": ..., \"key\": ..., \"record\": [...]} est attendu.");

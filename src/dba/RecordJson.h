@@ -24,7 +24,9 @@ class DELVARO_EXPORT RecordJson {
   // JSON: an invalid call (5) naming the record.
   static std::string Format(const std::string& file, const std::string& key, std::string_view text);
 
-  // Malformed JSON or a wrong shape: an invalid call (5) whose message names the line.
+  // Malformed JSON (a number out of range, text that is not UTF-8, nesting deeper than
+  // JsonDepth::kLimit) or a wrong shape: an invalid call (5) whose message names the line
+  // and says in French what is wrong. No other exception escapes.
   static Line Parse(std::string_view line, long lineNumber);
 };
 

@@ -2,16 +2,7 @@
 
 #include <sqlite3.h>
 
-#include <string>
-
-#include "basis/Error.h"
-
 namespace dba {
-
-void RaiseSqliteFailure(sqlite3* db) {
-  throw basis::Error(basis::kStorageFailure, std::string("Erreur de la base de données : ") +
-                                                 (db ? sqlite3_errmsg(db) : "mémoire épuisée"));
-}
 
 SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : db_(db) {
   if (sqlite3_prepare_v3(db, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,

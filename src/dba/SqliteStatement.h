@@ -2,13 +2,11 @@
 
 #include <string_view>
 
-struct sqlite3;
+#include "dba/SqliteFailure.h"
+
 struct sqlite3_stmt;
 
 namespace dba {
-
-// Raises the connection's last SQLite failure as a storage failure.
-[[noreturn]] void RaiseSqliteFailure(sqlite3* db);
 
 // A statement prepared once and run many times through SqliteQuery.
 class SqliteStatement {

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <filesystem>
+
 #include "basis/Error.h"
 #include "dba/SqliteQuery.h"
 
@@ -12,32 +14,45 @@ namespace {
 // process is reported rather than waited on forever.
 constexpr int kBusyTimeoutMilliseconds = 5000;
 
+// SQLite's own name for a private database in memory.
+constexpr std::string_view kInMemory = ":memory:";
+
 }  // namespace
 
 void SqliteStorage::Closer::operator()(sqlite3* db) const {
   sqlite3_close_v2(db);
 }
 
-sqlite3* SqliteStorage::Open(const std::string& path) {
+sqlite3* SqliteStorage::Open(const std::string& path, OpenMode mode) {
+  const bool inMemory = path == kInMemory;
+  std::error_code ignored;
+  if (!inMemory && mode == OpenMode::kOpenExisting && !std::filesystem::exists(path, ignored))
+    throw basis::Error(basis::kStorageFailure, "La base « " + path + " » n'existe pas.");
+  const int create = inMemory || mode == OpenMode::kCreateIfMissing ? SQLITE_OPEN_CREATE : 0;
   sqlite3* db = nullptr;
-  const int result =
-      sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  const int result = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | create, nullptr);
   if (result != SQLITE_OK) {
-    const std::string message = db ? sqlite3_errmsg(db) : "mémoire épuisée";
+    const int code = db ? sqlite3_extended_errcode(db) : result;
+    const std::string detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(result);
     sqlite3_close_v2(db);
-    throw basis::Error(basis::kStorageFailure,
-                       "Impossible d'ouvrir la base « " + path + " » : " + message);
+    RaiseSqliteFailure(code, detail, "Impossible d'ouvrir la base « " + path + " »");
   }
   return db;
 }
 
-SqliteStorage::SqliteStorage(const std::string& path) : db_(Open(path)) {
+SqliteStorage::SqliteStorage(const std::string& path, OpenMode mode) : db_(Open(path, mode)) {
   sqlite3_busy_timeout(db_.get(), kBusyTimeoutMilliseconds);
   sqlite3_extended_result_codes(db_.get(), 1);
-  Execute("PRAGMA journal_mode=WAL");
+  const bool create = MustCreate(path, mode);
+  // Both are settings of this connection alone: nothing is written to the file.
   Execute("PRAGMA synchronous=FULL");
   Execute("PRAGMA foreign_keys=ON");
-  CreateSchema();
+  if (create) {
+    // Readers go on while a writer works. The journal mode belongs to the file: it is set
+    // once, when the store is made, outside any transaction.
+    Execute("PRAGMA journal_mode=WAL");
+    CreateSchema();
+  }
 
   auto prepare = [this](const char* sql) {
     return std::make_unique<SqliteStatement>(db_.get(), sql);
@@ -61,6 +76,39 @@ SqliteStorage::SqliteStorage(const std::string& path) : db_(Open(path)) {
 void SqliteStorage::Execute(const char* sql) {
   if (sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr) != SQLITE_OK)
     RaiseSqliteFailure(db_.get());
+}
+
+SqliteStorage::Contents SqliteStorage::ReadContents() {
+  SqliteStatement statement(db_.get(),
+                            "SELECT count(*), count(CASE WHEN type = 'table' AND name IN "
+                            "('dba_files', 'dba_records') THEN 1 END) FROM sqlite_master");
+  SqliteQuery query(statement);
+  query.Next();
+  if (query.Column(1) == "2")
+    return Contents::kDelvaroStore;
+  return query.Column(0) == "0" ? Contents::kEmpty : Contents::kForeign;
+}
+
+bool SqliteStorage::MustCreate(const std::string& path, OpenMode mode) {
+  // Only reads until it is known that the store must be made: opening another
+  // application's database, or one being written, must neither change nor wait for it.
+  Contents contents = Contents::kForeign;
+  long engineCode = basis::Error::kNoEngineCode;
+  try {
+    contents = ReadContents();
+  } catch (const basis::Error& error) {
+    if ((error.EngineCode() & 0xFF) != SQLITE_NOTADB)
+      throw basis::Error(error.Number(),
+                         "Impossible d'ouvrir la base « " + path + " » : " + error.Description(),
+                         error.EngineCode());
+    engineCode = error.EngineCode();
+  }
+  if (contents == Contents::kDelvaroStore)
+    return false;
+  if (contents == Contents::kEmpty && (mode == OpenMode::kCreateIfMissing || path == kInMemory))
+    return true;
+  throw basis::Error(basis::kStorageFailure, "« " + path + " » n'est pas une base Delvaro.",
+                     engineCode);
 }
 
 void SqliteStorage::CreateSchema() {

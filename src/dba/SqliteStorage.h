@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "dba/OpenMode.h"
 #include "dba/SqliteStatement.h"
 #include "dba/Storage.h"
 
@@ -12,8 +13,12 @@ namespace dba {
 // (file, key), whose primary key is the key index that range scans walk.
 class SqliteStorage final : public Storage {
  public:
-  // path: a database file, created when absent, or ":memory:".
-  explicit SqliteStorage(const std::string& path);
+  // path: a database file, or ":memory:" for a private store, made afresh in either mode.
+  // Opening an existing store only reads, so it never waits behind another connection's
+  // write. A missing file (kOpenExisting), or a database that is not a Delvaro store,
+  // raises kStorageFailure and is left as it was; other failures raise kStorageFailure
+  // with SQLite's code as the engine code.
+  explicit SqliteStorage(const std::string& path, OpenMode mode = OpenMode::kOpenExisting);
 
   void WriteTransaction(const std::function<void()>& work) override;
   void CreateFile(const std::string& file) override;
@@ -30,8 +35,14 @@ class SqliteStorage final : public Storage {
   struct Closer {
     void operator()(sqlite3* db) const;
   };
-  static sqlite3* Open(const std::string& path);
+  enum class Contents { kDelvaroStore, kEmpty, kForeign };
+
+  static sqlite3* Open(const std::string& path, OpenMode mode);
   void Execute(const char* sql);
+  Contents ReadContents();
+  // Whether the store's tables must be made; raises when the database may not be opened.
+  // Only reads.
+  bool MustCreate(const std::string& path, OpenMode mode);
   void CreateSchema();
 
   // Declared first so that it is closed after every statement is finalized.

@@ -5,17 +5,14 @@
 
 namespace qtui {
 
-LabelBinding::LabelBinding(forms::Label& model, QLabel& label)
-    : WidgetBinding(model, label), model_(model), label_(label) {
-  // Names come from the database: never read them as markup.
-  label.setTextFormat(Qt::PlainText);
-}
+LabelBinding::LabelBinding(forms::Label& model, ElidingLabel& label)
+    : WidgetBinding(model, label), model_(model), label_(label) {}
 
 void LabelBinding::MirrorState() {
   // Only a caption with a letter of its own reads '&' as a mark.
   const QChar mnemonic = MnemonicOf(model_.Name());
-  label_.setText(mnemonic.isNull() ? ToQString(model_.Caption())
-                                   : CaptionText(model_.Caption(), mnemonic));
+  label_.SetFullText(mnemonic.isNull() ? ToQString(model_.Caption())
+                                       : CaptionText(model_.Caption(), mnemonic));
 }
 
 }  // namespace qtui

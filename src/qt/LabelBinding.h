@@ -1,22 +1,21 @@
 #pragma once
 
-#include <QLabel>
-
 #include "forms/Label.h"
+#include "qt/ElidingLabel.h"
 #include "qt/WidgetBinding.h"
 
 namespace qtui {
 
 class LabelBinding : public WidgetBinding {
  public:
-  LabelBinding(forms::Label& model, QLabel& label);
+  LabelBinding(forms::Label& model, ElidingLabel& label);
 
  protected:
   void MirrorState() override;
 
  private:
   forms::Label& model_;
-  QLabel& label_;
+  ElidingLabel& label_;
 };
 
 }  // namespace qtui

@@ -204,7 +204,7 @@ QtWidget* SectorisationView::Draw(Model& model, Extra&... extra) {
 }
 
 QLabel* SectorisationView::Draw(forms::Label& model) {
-  return Draw<LabelBinding, QLabel>(model);
+  return Draw<LabelBinding, ElidingLabel>(model);
 }
 
 QLineEdit* SectorisationView::Draw(forms::TextBox& model) {

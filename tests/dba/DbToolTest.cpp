@@ -115,6 +115,36 @@ TEST_F(DbToolRun, FailuresGiveStatusOneAndImportIsAllOrNothing) {
   EXPECT_FALSE(std::filesystem::exists(absent));
 }
 
+TEST_F(DbToolRun, ReadingNeverChangesAFileAndOnlyWritingCommandsMakeAStore) {
+  const std::string empty = folder_.File("empty.db");
+  std::ofstream(empty).close();
+  const std::string notes = folder_.File("notes.txt");
+  std::ofstream(notes) << "des notes, pas une base\n";
+  const std::vector<std::vector<std::string>> reads = {
+      {"export"}, {"show", "SECTEUR", "001"}, {"query", "SSELECT SECTEUR PAR 1"}};
+  for (const std::string& path : {empty, notes}) {
+    auto withDb = [&](std::vector<std::string> arguments) {
+      arguments.insert(arguments.begin(), {"--db", path});
+      return arguments;
+    };
+    const std::string before = FileBytes(path);
+    for (const auto& read : reads) {
+      const Outcome outcome = Run(withDb(read));
+      EXPECT_EQ(outcome.status, 1);
+      EXPECT_NE(outcome.err.find("n'est pas une base Delvaro."), std::string::npos) << outcome.err;
+      EXPECT_EQ(FileBytes(path), before) << path << " " << read[0];
+    }
+  }
+  EXPECT_EQ(Run({"--db", notes, "demo"}).status, 1);
+  EXPECT_EQ(FileBytes(notes), "des notes, pas une base\n");
+  EXPECT_EQ(Run({"--db", empty, "demo"}).status, 0);
+  EXPECT_EQ(Run({"--db", empty, "show", "SECTEUR", "001"}).status, 0);
+
+  const Outcome memory = Run({"--db", ":memory:", "import", "-"}, FileBytes(notes));
+  EXPECT_EQ(memory.status, 2);
+  EXPECT_NE(memory.err.find("import ne garderait rien"), std::string::npos) << memory.err;
+}
+
 TEST_F(DbToolRun, RightsAreShownWithTheirOriginGrantedAndRevoked) {
   ASSERT_EQ(OnDb({"demo"}).status, 0);
   EXPECT_EQ(OnDb({"rights", "alice"}).out,

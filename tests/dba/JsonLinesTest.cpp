@@ -51,7 +51,12 @@ TEST_P(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
     std::string line, expected;
   };
   const std::vector<Case> cases = {
-      {R"({"file":"SECTEUR","key":"002",)", "JSON incorrect"},
+      {R"({"file":"SECTEUR","key":"002",)", "JSON malformé à la colonne 31. ([json.exception"},
+      {R"({"file":"SECTEUR","key":"002","record":[1E400]})", "nombre trop grand. ([json"},
+      {"{\"file\":\"SECTEUR\",\"key\":\"0\xC3(\",\"record\":[]}", "malformé à la colonne"},
+      {R"({"file":"SECTEUR","key":"002","record":)" + std::string(100000, '[') +
+           std::string(100000, ']') + "}",
+       "JSON trop imbriqué"},
       {R"(["SECTEUR","002"])", "un objet"},
       {R"({"file":"SECTEUR","key":2,"record":[]})", "« key » doit être un texte"},
       {R"({"file":"SECTEUR","key":"002","record":"Nord"})", "« record » doit être une liste"},

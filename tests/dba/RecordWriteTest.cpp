@@ -72,7 +72,7 @@ TEST_P(RecordWrite, RefusesARecordDeletedMeanwhileWhichNoLongerReads) {
   const basis::Error error = ErrorOf([&] { mine->DBWrite(); });
   EXPECT_EQ(error.Number(), basis::kWriteConflict);
   EXPECT_NE(error.Description().find("supprimé"), std::string::npos);
-  EXPECT_EQ(ErrorOf([&] { Read("A002"); }).Number(), -2147221493);
+  EXPECT_EQ(ErrorOf([&] { Read("A002"); }).Number(), basis::kRecordNotFound);
   EXPECT_EQ(ErrorOf([&] { store_.Connection()->OpenFile("AIDANTS"); }).Number(),
             basis::kFileNotFound);
 }

@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -19,6 +21,14 @@ inline basis::Error ErrorOf(const std::function<void()>& action) {
   }
   ADD_FAILURE() << "no error raised";
   return basis::Error(basis::kNoError, "");
+}
+
+// The bytes of a file, empty when it cannot be read.
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
 }
 
 // A folder of its own under the system's temporary folder, removed afterwards.

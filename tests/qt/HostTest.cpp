@@ -103,7 +103,9 @@ TEST(HostStoreTest, RefusesAMissingUnreadableOrIncompleteDatabase) {
   std::ofstream(path("junk.db"))
       << "pas une base de données, mais assez longue pour en avoir l'air ..........";
   EXPECT_TRUE(refused("junk.db", "illisible"));
-  dba::DatabaseClient().Connect("sqlite:" + path("partial.db"))->CreateFile("SECTEUR");
+  dba::DatabaseClient()
+      .Connect("sqlite:" + path("partial.db"), dba::OpenMode::kCreateIfMissing)
+      ->CreateFile("SECTEUR");
   EXPECT_TRUE(refused("partial.db", "ne contient pas le fichier CIVILAIDANT"));
 }
 

@@ -88,6 +88,27 @@ TEST_F(ScreenTest, DrawsTheStoredSectorisationAsArrangedInTheModelsTabOrder) {
             "Centre Médical (libellé)");
 }
 
+TEST_F(ScreenTest, ALongNameIsCutToTheWindowAndGivenWholeInTheTooltip) {
+  const std::string name(100000, 'N');
+  store_.PutAidant("A009", {{2, name}, {3, "Paul"}});
+  Open("A009");
+  const auto& header = Child<QLabel>("Etq_CodeNomPrenomAidant");
+  const QString whole = QString::fromStdString("A009   " + name + "   Paul");
+  EXPECT_LT(window_->sizeHint().width(), 2000);
+  EXPECT_LE(header.width(), window_->width());
+  EXPECT_TRUE(header.text().endsWith(QStringLiteral("…")));
+  EXPECT_TRUE(header.text().startsWith(QStringLiteral("A009   NNN")));
+  EXPECT_EQ(header.toolTip(), whole);
+
+  // Given room, the whole text shows and the tooltip goes.
+  store_.PutAidant("A010", {{2, "DURAND"}, {3, "Paul"}});
+  window_->close();
+  Settle();
+  Open("A010");
+  EXPECT_EQ(Child<QLabel>("Etq_CodeNomPrenomAidant").text(), "A010   DURAND   Paul");
+  EXPECT_TRUE(Child<QLabel>("Etq_CodeNomPrenomAidant").toolTip().isEmpty());
+}
+
 TEST_F(ScreenTest, ACodeAndEnterShowItsLabelAndAPickedLabelShowsItsCode) {
   Open("A003");
   auto& sector = Keys<QLineEdit>("Txt_SecteurAidant", "1", Qt::Key_Return);

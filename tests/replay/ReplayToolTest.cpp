@@ -70,7 +70,9 @@ TEST_F(ReplayToolTest, DataIsLoadedAfreshForEachScriptAndTheWorstStatusWins) {
 
 TEST_F(ReplayToolTest, ADatabaseFileIsUsedAsItIsAndKeepsWhatScriptsWrote) {
   const std::string database = (folder_ / "base.db").string();
-  dba::DatabaseClient().Connect("sqlite:" + database)->CreateFile("SECTEUR");
+  dba::DatabaseClient()
+      .Connect("sqlite:" + database, dba::OpenMode::kCreateIfMissing)
+      ->CreateFile("SECTEUR");
   EXPECT_EQ(Run({"--db", database, Write("writes.scn", kWrites), Write("reads.scn", kReads)}), 0);
   EXPECT_EQ(out_.str(), "2 passed, 0 failed\n");
 
@@ -80,8 +82,24 @@ TEST_F(ReplayToolTest, ADatabaseFileIsUsedAsItIsAndKeepsWhatScriptsWrote) {
 }
 
 TEST_F(ReplayToolTest, DataThatDoesNotLoadStopsEverythingAndNamesItsFile) {
-  const std::string data = Write("bad.jsonl", "{\"file\":\"SECTEUR\"\n");
-  EXPECT_EQ(Run({"--data", data, Write("a.scn", kWrites)}), 2);
-  EXPECT_EQ(err_.str().rfind("delvaro-replay : " + data + " : ", 0), 0u) << err_.str();
-  EXPECT_EQ(out_.str(), "");
+  const std::string script = Write("a.scn", kWrites);
+  const struct {
+    const char* text;
+    const char* reason;
+  } cases[] = {{"{\"file\":\"SECTEUR\"\n", "Ligne 1 : JSON malformé à la colonne"},
+               {"{\"file\":\"SECTEUR\",\"key\":\"1\",\"record\":[1E400]}\n",
+                "Ligne 1 : JSON malformé : nombre trop grand"}};
+  for (const auto& bad : cases) {
+    const std::string data = Write("bad.jsonl", bad.text);
+    EXPECT_EQ(Run({"--data", data, script}), 2);
+    EXPECT_EQ(err_.str().rfind("delvaro-replay : " + data + " : " + bad.reason, 0), 0u)
+        << err_.str();
+    EXPECT_EQ(out_.str(), "");
+  }
+  const std::string notAStore = Write("notes.db", "des notes");
+  EXPECT_EQ(Run({"--db", notAStore, script}), 2);
+  EXPECT_NE(err_.str().find("n'est pas une base Delvaro."), std::string::npos) << err_.str();
+  std::ostringstream left;
+  left << std::ifstream(notAStore).rdbuf();
+  EXPECT_EQ(left.str(), "des notes");
 }

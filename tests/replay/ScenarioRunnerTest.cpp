@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestStore.h"
+#include "basis/Error.h"
 
 using scenario::ScenarioOutcome;
 using scenario::ScenarioRunner;
@@ -94,7 +95,9 @@ TEST_F(ScenarioRunnerTest, AFailedInitIsReportedWithItsNumberAndDescription) {
   EXPECT_TRUE(outcome.stopped);
   ASSERT_EQ(outcome.report.size(), 2u);
   EXPECT_EQ(outcome.report[0], "s.scn:1: expected unloaded, got no window");
-  EXPECT_EQ(outcome.report[1].rfind("s.scn:2: Init a échoué : -2147221492 ", 0), 0u)
+  EXPECT_EQ(outcome.report[1].rfind(
+                "s.scn:2: Init a échoué : " + std::to_string(basis::kFileNotFound) + " ", 0),
+            0u)
       << outcome.report[1];
 }
 

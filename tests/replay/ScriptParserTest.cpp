@@ -106,7 +106,24 @@ TEST(ScriptParser, RecordTakesTheRestOfTheLineAsJson) {
             "1: Ligne 1 : « record » doit être une liste d'attributs.");
   EXPECT_EQ(Refusal("record SECTEUR 009"), "1: usage : record FILE KEY JSON");
   EXPECT_EQ(Refusal(R"(record SECTEUR 009 ["a"] ["b"])"), R"(1: texte après le JSON : ["b"])");
-  EXPECT_EQ(Refusal(R"(record SECTEUR 009 ["a")").rfind("1: JSON illisible : ", 0), 0u);
+  EXPECT_EQ(
+      Refusal(R"(record SECTEUR 009 ["a")")
+          .rfind("1: record : JSON malformé à la colonne 24. ([json.exception.parse_error", 0),
+      0u);
+}
+
+TEST(ScriptParser, ARecordLineTheLibraryCannotTakeStopsWithAFrenchReason) {
+  EXPECT_EQ(Refusal("open A001\nrecord SECTEUR 009 [1E400]")
+                .rfind("2: record : JSON malformé : nombre trop grand. (", 0),
+            0u);
+  EXPECT_EQ(Refusal("record SECTEUR \xC3( [\"a\"]")
+                .rfind("1: record : texte qui n'est pas en UTF-8. (", 0),
+            0u);
+  EXPECT_EQ(Refusal("record SECT\xFF 001 []").rfind("1: record : texte qui n'est pas", 0), 0u);
+  // Nested far beyond any record: refused before anything walks it recursively.
+  const std::string deep =
+      "record SECTEUR 009 " + std::string(100000, '[') + std::string(100000, ']');
+  EXPECT_EQ(Refusal(deep), "1: JSON trop imbriqué : plus de 64 niveaux.");
 }
 
 TEST(ScriptParser, MalformedLinesStopWithTheirLineAndReason) {
