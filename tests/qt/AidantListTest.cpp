@@ -101,7 +101,7 @@ TEST(AidantListRefreshTest, ASaveOnAnotherConnectionShowsWithoutTheUserDoingAnyt
   QTemporaryDir folder;
   const std::string address = "sqlite:" + folder.filePath("bureau.db").toStdString();
   dba::DatabaseClient client;
-  auto here = client.Connect(address);
+  auto here = client.Connect(address, dba::OpenMode::kCreateIfMissing);
   appsupport::DemoData::Load(*here);
   auto there = client.Connect(address);
 

@@ -251,7 +251,8 @@ TEST_F(HostProgramTest, TellsItsVersionAndHelpAndOpensTheDatabaseItsSettingsName
   EXPECT_TRUE(output_.contains("database/address")) << output_.toStdString();
 
   const QString database = folder_.filePath("bureau.db");
-  appsupport::DemoData::Load(*dba::DatabaseClient().Connect("sqlite:" + database.toStdString()));
+  appsupport::DemoData::Load(*dba::DatabaseClient().Connect("sqlite:" + database.toStdString(),
+                                                            dba::OpenMode::kCreateIfMissing));
   {
     QSettings settings(folder_.filePath("config/Delvaro/Delvaro.conf"), QSettings::IniFormat);
     settings.setValue("database/address", database);

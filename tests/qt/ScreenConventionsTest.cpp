@@ -168,7 +168,11 @@ TEST_F(ConventionsTest, EveryFieldIsNamedAfterItsCaptionAndTheArrowsSayWhatTheyD
   for (const QLabel* label : window_->findChildren<QLabel*>()) {
     if (label->buddy() == nullptr)
       continue;
-    const QString caption = Shown(label->text());
+    // The model's caption: the drawn one may be elided to fit.
+    const auto* model = dynamic_cast<const forms::Label*>(
+        window_->Control().UserControl.Find(label->objectName().toStdString()));
+    ASSERT_NE(model, nullptr);
+    const QString caption = QString::fromStdString(model->Caption());
     const QString row = label->objectName().mid(4);  // Etq_Pos: Pos
     for (const char* prefix : {"Txt_", "Cbo_Lib", "Lst_"}) {
       if (const auto* field = window_->findChild<QWidget*>(prefix + row)) {
