@@ -98,18 +98,18 @@ void DbTool::Query(dba::DatabaseConnection& connection, const std::string& state
   request.Replace(3, columns);
   long unused = 0;
   const auto result = connection.ExecuteQuery(request.Text(), std::string(), unused);
-  std::string lines;
-  for (long row = 1; row <= result->DCount(); ++row) {
-    std::string text = result->Extract(row).Text();
-    for (char& c : text) {
-      if (c == dba::kValueMark)
-        c = '\t';
-      else if (c == dba::kSubvalueMark)
-        c = '|';
-    }
-    lines += text;
-    lines += '\n';
+  // The whole result in one text, rows turned into lines: a row per attribute.
+  std::string lines = result->Text();
+  for (char& c : lines) {
+    if (c == dba::kAttributeMark)
+      c = '\n';
+    else if (c == dba::kValueMark)
+      c = '\t';
+    else if (c == dba::kSubvalueMark)
+      c = '|';
   }
+  if (result->DCount() > 0)
+    lines += '\n';
   out_ << lines;
 }
 

@@ -53,6 +53,29 @@ DynamicArray::DynamicArray(std::string key, std::string_view text) : key_(std::m
   Parse(text);
 }
 
+DynamicArray DynamicArray::FromAttributes(const std::vector<std::string>& attributes) {
+  DynamicArray array;
+  Attributes& parts = array.MutableParts();
+  parts.reserve(attributes.size());
+  for (const std::string& attribute : attributes)
+    parts.push_back(ParseAttribute(attribute));
+  array.DropTrailingEmptyAttributes();
+  return array;
+}
+
+const DynamicArray::Attributes& DynamicArray::Parts() const {
+  static const Attributes kNone;
+  return attributes_ ? *attributes_ : kNone;
+}
+
+DynamicArray::Attributes& DynamicArray::MutableParts() {
+  if (!attributes_)
+    attributes_ = std::make_shared<Attributes>();
+  else if (attributes_.use_count() > 1)
+    attributes_ = std::make_shared<Attributes>(*attributes_);
+  return *attributes_;
+}
+
 DynamicArray::Value DynamicArray::ParseValue(std::string_view text) {
   Value value;
   if (!text.empty())
@@ -70,18 +93,22 @@ DynamicArray::Attribute DynamicArray::ParseAttribute(std::string_view text) {
 }
 
 void DynamicArray::Parse(std::string_view text) {
-  attributes_.clear();
-  attributes_.reserve(
-      static_cast<std::size_t>(std::count(text.begin(), text.end(), kAttributeMark)) + 1);
+  auto parts = std::make_shared<Attributes>();
+  parts->reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), kAttributeMark)) +
+                 1);
   MarkedText::ForEachField(text, kAttributeMark, [&](std::string_view attribute) {
-    attributes_.push_back(ParseAttribute(attribute));
+    parts->push_back(ParseAttribute(attribute));
   });
+  attributes_ = std::move(parts);
   DropTrailingEmptyAttributes();
 }
 
 void DynamicArray::DropTrailingEmptyAttributes() {
-  while (!attributes_.empty() && attributes_.back().empty())
-    attributes_.pop_back();
+  if (Parts().empty() || !Parts().back().empty())
+    return;
+  Attributes& parts = MutableParts();
+  while (!parts.empty() && parts.back().empty())
+    parts.pop_back();
 }
 
 void DynamicArray::AppendValue(std::string& text, const Value& value) {
@@ -120,9 +147,10 @@ basis::Variant DynamicArray::Extract(long attribute, long value, long subvalue) 
   CheckIndexes(attribute, value, subvalue, 0);
   if (attribute == 0)
     return (value <= 1 && subvalue <= 1) ? key_ : std::string();
-  if (attribute > static_cast<long>(attributes_.size()))
+  const Attributes& parts = Parts();
+  if (attribute > static_cast<long>(parts.size()))
     return std::string();
-  const Attribute& values = attributes_[static_cast<std::size_t>(attribute - 1)];
+  const Attribute& values = parts[static_cast<std::size_t>(attribute - 1)];
   if (value <= 0)
     return AttributeText(values);
   if (value > static_cast<long>(values.size()))
@@ -153,8 +181,9 @@ void DynamicArray::Replace(long attribute, long value, long subvalue, std::strin
   const std::size_t level = value <= 0 ? 1 : subvalue <= 0 ? 2 : 3;
   CheckNoMarkAbove(x, std::string_view(kMarksFromTop, level));
 
-  ExtendTo(attributes_, attribute);
-  Attribute& values = attributes_[static_cast<std::size_t>(attribute - 1)];
+  Attributes& parts = MutableParts();
+  ExtendTo(parts, attribute);
+  Attribute& values = parts[static_cast<std::size_t>(attribute - 1)];
   if (level == 1) {
     values = ParseAttribute(x);
   } else {
@@ -173,21 +202,23 @@ void DynamicArray::Replace(long attribute, long value, long subvalue, std::strin
 }
 
 long DynamicArray::DCount() const {
-  return static_cast<long>(attributes_.size());
+  return static_cast<long>(Parts().size());
 }
 
 long DynamicArray::DCount(long attribute) const {
-  if (attribute < 1 || attribute > static_cast<long>(attributes_.size()))
+  const Attributes& parts = Parts();
+  if (attribute < 1 || attribute > static_cast<long>(parts.size()))
     return 0;
-  return static_cast<long>(attributes_[static_cast<std::size_t>(attribute - 1)].size());
+  return static_cast<long>(parts[static_cast<std::size_t>(attribute - 1)].size());
 }
 
 std::string DynamicArray::Text() const {
+  const Attributes& parts = Parts();
   std::string text;
-  for (std::size_t a = 0; a < attributes_.size(); ++a) {
+  for (std::size_t a = 0; a < parts.size(); ++a) {
     if (a > 0)
       text += kAttributeMark;
-    AppendAttribute(text, attributes_[a]);
+    AppendAttribute(text, parts[a]);
   }
   return text;
 }

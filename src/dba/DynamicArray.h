@@ -21,12 +21,20 @@ class RecordBinding;
 // an index of -1 (or 0 for a value or subvalue) means the whole attribute or value.
 // Reading past the end gives the empty text. Trailing empty attributes are not part of
 // the text form, so two records that hold the same elements have the same text.
+//
+// Copies share their elements until one of them changes (copy on write), so handing out
+// a copy of a large result costs almost nothing. A copy may not be used from another
+// thread than the one that uses the original.
 class DELVARO_EXPORT DynamicArray {
  public:
   DynamicArray() = default;
   // Parses a text made with the marks of Marks.h.
   explicit DynamicArray(std::string_view text);
   DynamicArray(std::string key, std::string_view text);
+
+  // An array whose attribute i + 1 is attributes[i], parsed: what Replace(i + 1, text)
+  // done attribute after attribute would give, without reshaping the array each time.
+  static DynamicArray FromAttributes(const std::vector<std::string>& attributes);
 
   basis::Variant Extract(long attribute, long value = -1, long subvalue = -1) const;
 
@@ -70,11 +78,17 @@ class DELVARO_EXPORT DynamicArray {
   static void AppendAttribute(std::string& text, const Attribute& attribute);
   static std::string ValueText(const Value& value);
   static std::string AttributeText(const Attribute& attribute);
+  using Attributes = std::vector<Attribute>;
+
   void Parse(std::string_view text);
   void DropTrailingEmptyAttributes();
+  const Attributes& Parts() const;
+  // The elements, unshared first when a copy still shares them.
+  Attributes& MutableParts();
 
   std::string key_;
-  std::vector<Attribute> attributes_;
+  // Null for an empty array; shared between copies until one of them changes.
+  std::shared_ptr<Attributes> attributes_;
   std::shared_ptr<RecordBinding> binding_;
 };
 

@@ -16,7 +16,22 @@ FrenchCollation::FrenchCollation() {
   }
 }
 
-std::string FrenchCollation::SortKey(std::string_view utf8) const {
+const std::string& FrenchCollation::SortKey(std::string_view utf8) {
+  auto found = keys_.find(utf8);
+  if (found == keys_.end())
+    found = keys_.emplace(std::string(utf8), ComputeSortKey(utf8)).first;
+  return found->second;
+}
+
+void FrenchCollation::ForgetIfMany() {
+  // Enough for every label of a large service and the names of its aidants, a few tens
+  // of megabytes at most.
+  constexpr std::size_t kMostKept = 200000;
+  if (keys_.size() > kMostKept)
+    keys_.clear();
+}
+
+std::string FrenchCollation::ComputeSortKey(std::string_view utf8) const {
   const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
       icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
   std::string key(utf8.size() * 2 + 16, '\0');

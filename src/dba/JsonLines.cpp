@@ -1,11 +1,11 @@
 #include "dba/JsonLines.h"
 
-#include <iterator>
-#include <map>
 #include <set>
 #include <utility>
 
 #include "basis/Error.h"
+#include "dba/ImportedKeys.h"
+#include "dba/InputLines.h"
 #include "dba/RecordJson.h"
 #include "dba/Storage.h"
 #include "dba/StoreNames.h"
@@ -17,52 +17,68 @@ bool IsBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t\r") == std::string_view::npos;
 }
 
+// The file and key of a record given twice, found again in the store, where the import
+// wrote it: only a file the import wrote to can hold it. Only on this path of failure
+// are the files read again.
+std::pair<std::string, std::string> RepeatedRecord(Storage& storage,
+                                                   const std::set<std::string>& files,
+                                                   ImportedKeys& imported,
+                                                   std::uint64_t fingerprint) {
+  for (const std::string& file : files) {
+    std::optional<std::string> found;
+    storage.ScanEach(file, KeyRange::All(), [&](std::string_view key, std::string_view) {
+      if (!found && imported.Matches(file, key, fingerprint))
+        found = std::string(key);
+    });
+    if (found)
+      return {file, *found};
+  }
+  return {};
+}
+
 }  // namespace
 
 long JsonLines::Load(DatabaseConnection& connection, std::string_view text) {
-  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (text.starts_with(kByteOrderMark))
-    text.remove_prefix(kByteOrderMark.size());
-
-  std::vector<RecordJson::Line> lines;
-  std::map<std::pair<std::string, std::string>, long> lineOfRecord;
-  long lineNumber = 0;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    ++lineNumber;
-    if (IsBlankLine(line))
-      continue;
-    RecordJson::Line parsed = RecordJson::Parse(line, lineNumber);
-    const auto [where, added] =
-        lineOfRecord.emplace(std::make_pair(parsed.file, parsed.record.Key()), lineNumber);
-    if (!added) {
-      throw basis::Error(basis::kInvalidProcedureCall,
-                         "Ligne " + std::to_string(lineNumber) + " : l'enregistrement " +
-                             parsed.record.Key() + " du fichier " + parsed.file +
-                             " figure déjà ligne " + std::to_string(where->second) + ".");
-    }
-    lines.push_back(std::move(parsed));
-  }
-
-  Storage& storage = connection.GetStorage();
-  storage.WriteTransaction([&] {
-    std::set<std::string> created;
-    for (const RecordJson::Line& line : lines) {
-      if (created.insert(line.file).second)
-        storage.CreateFile(line.file);
-      storage.Write(line.file, line.record.Key(), line.record.Text());
-    }
-  });
-  return static_cast<long>(lines.size());
+  InputLines lines(text);
+  return Load(connection, lines);
 }
 
 long JsonLines::Load(DatabaseConnection& connection, std::istream& input) {
-  const std::string text{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
-  if (input.bad())
-    throw basis::Error(basis::kInvalidProcedureCall, "Lecture des lignes JSON impossible.");
-  return Load(connection, text);
+  InputLines lines(input);
+  return Load(connection, lines);
+}
+
+// Each line is parsed and written as it comes, inside the one transaction: an error
+// rolls every earlier line back, and memory holds one line at a time.
+long JsonLines::Load(DatabaseConnection& connection, InputLines& lines) {
+  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  Storage& storage = connection.GetStorage();
+  long loaded = 0;
+  storage.WriteTransaction([&] {
+    std::set<std::string> created;
+    ImportedKeys imported;
+    long lineNumber = 0;
+    while (std::optional<std::string_view> line = lines.Next()) {
+      if (++lineNumber == 1 && line->starts_with(kByteOrderMark))
+        line->remove_prefix(kByteOrderMark.size());
+      if (IsBlankLine(*line))
+        continue;
+      const RecordJson::Line parsed = RecordJson::Parse(*line, lineNumber);
+      imported.Add(parsed.file, parsed.record.Key(), lineNumber);
+      if (created.insert(parsed.file).second)
+        storage.CreateFile(parsed.file);
+      storage.Write(parsed.file, parsed.record.Key(), parsed.record.Text());
+      ++loaded;
+    }
+    if (const auto repeat = imported.FirstRepeat()) {
+      const auto [file, key] = RepeatedRecord(storage, created, imported, repeat->fingerprint);
+      throw basis::Error(basis::kInvalidProcedureCall,
+                         "Ligne " + std::to_string(repeat->line) + " : l'enregistrement " + key +
+                             " du fichier " + file + " figure déjà ligne " +
+                             std::to_string(repeat->first) + ".");
+    }
+  });
+  return loaded;
 }
 
 void JsonLines::Export(DatabaseConnection& connection, const std::vector<std::string>& files,

@@ -141,7 +141,6 @@ void SqliteStorage::WriteTransaction(const std::function<void()>& work) {
   try {
     work();
     Execute("COMMIT");
-    ++ownCommits_;
   } catch (...) {
     --transactionDepth_;
     if (!sqlite3_get_autocommit(db_.get()))
@@ -152,7 +151,10 @@ void SqliteStorage::WriteTransaction(const std::function<void()>& work) {
 }
 
 void SqliteStorage::CreateFile(const std::string& file) {
-  WriteTransaction([&] { SqliteQuery(*insertFile_).Bind(file).Run(); });
+  WriteTransaction([&] {
+    ++ownWrites_;
+    SqliteQuery(*insertFile_).Bind(file).Run();
+  });
 }
 
 bool SqliteStorage::HasFile(const std::string& file) {
@@ -177,29 +179,42 @@ std::optional<std::string> SqliteStorage::Read(const std::string& file, const st
 
 void SqliteStorage::Write(const std::string& file, const std::string& key,
                           const std::string& body) {
-  WriteTransaction([&] { SqliteQuery(*write_).Bind(file).Bind(key).Bind(body).Run(); });
+  WriteTransaction([&] {
+    ++ownWrites_;
+    SqliteQuery(*write_).Bind(file).Bind(key).Bind(body).Run();
+  });
 }
 
 void SqliteStorage::Delete(const std::string& file, const std::string& key) {
-  WriteTransaction([&] { SqliteQuery(*delete_).Bind(file).Bind(key).Run(); });
+  WriteTransaction([&] {
+    ++ownWrites_;
+    SqliteQuery(*delete_).Bind(file).Bind(key).Run();
+  });
 }
 
 std::vector<StoredRecord> SqliteStorage::Scan(const std::string& file, const KeyRange& range) {
+  std::vector<StoredRecord> records;
+  ScanEach(file, range, [&](std::string_view key, std::string_view body) {
+    records.push_back({std::string(key), std::string(body)});
+  });
+  return records;
+}
+
+void SqliteStorage::ScanEach(const std::string& file, const KeyRange& range,
+                             const RecordVisitor& visit) {
   SqliteQuery query(range.to ? *scanBetween_ : *scanFrom_);
   query.Bind(file).Bind(range.from);
   if (range.to)
     query.Bind(*range.to);
-  std::vector<StoredRecord> records;
   while (query.Next())
-    records.push_back({std::string(query.Column(0)), std::string(query.Column(1))});
-  return records;
+    visit(query.Column(0), query.Column(1));
 }
 
 std::uint64_t SqliteStorage::DataVersion() {
   SqliteQuery query(*dataVersion_);
   query.Next();
   const auto others = static_cast<std::uint64_t>(std::stoll(std::string(query.Column(0))));
-  return (others << 32) + ownCommits_;
+  return (others << 32) + ownWrites_;
 }
 
 std::optional<std::string> SqliteStorage::SessionUser() {

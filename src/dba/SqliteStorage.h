@@ -28,6 +28,8 @@ class SqliteStorage final : public Storage {
   void Write(const std::string& file, const std::string& key, const std::string& body) override;
   void Delete(const std::string& file, const std::string& key) override;
   std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) override;
+  void ScanEach(const std::string& file, const KeyRange& range,
+                const RecordVisitor& visit) override;
   std::uint64_t DataVersion() override;
   std::optional<std::string> SessionUser() override;
 
@@ -50,8 +52,10 @@ class SqliteStorage final : public Storage {
   std::unique_ptr<SqliteStatement> insertFile_, hasFile_, listFiles_, read_, write_, delete_,
       scanFrom_, scanBetween_, dataVersion_;
   int transactionDepth_ = 0;
-  // SQLite's data_version moves only for other connections' commits; our own are counted.
-  std::uint64_t ownCommits_ = 0;
+  // SQLite's data_version moves only for other connections' commits; our own writes are
+  // counted as they are made, so that what was derived inside a transaction is not
+  // taken for current after the next write of that same transaction.
+  std::uint64_t ownWrites_ = 0;
 };
 
 }  // namespace dba

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 
 #include "StoreEngines.h"
 #include "StoreTestSupport.h"
@@ -77,6 +78,75 @@ TEST_P(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
     EXPECT_NE(error.Description().find(c.expected), std::string::npos) << error.Description();
     EXPECT_TRUE(connection->ListFiles().empty()) << c.line;
   }
+}
+
+// A stream that gives its text, then fails as a broken disk or pipe would.
+class FailingBuffer : public std::streambuf {
+ public:
+  explicit FailingBuffer(std::string text) : text_(std::move(text)) {
+    setg(text_.data(), text_.data(), text_.data() + text_.size());
+  }
+
+ protected:
+  int_type underflow() override { throw std::ios_base::failure("lecture interrompue"); }
+
+ private:
+  std::string text_;
+};
+
+std::string Line(const std::string& file, const std::string& key, const std::string& label) {
+  return R"({"file":")" + file + R"(","key":")" + key + R"(","record":[")" + label + "\"]}\n";
+}
+
+// Streams are read a chunk at a time: lines that straddle chunks, a line longer than a
+// chunk and a last line without its end still load, and errors still name their line and
+// leave nothing written, however late they come.
+TEST_P(JsonLines, LoadsAStreamLineByLineAllOrNothing) {
+  std::string text;
+  for (int i = 0; i < 1500; ++i)
+    text += Line("QUARTIER", std::to_string(1000000 + i), "Rue des Érables " + std::to_string(i));
+  const std::string longLabel(200000, 'e');
+  text += Line("SECTEUR", "001", longLabel);
+  text += Line("SECTEUR", "002", "Nord");
+  text.insert(text.size() - 1, "\r");
+  text += Line("SECTEUR", "003", "Sud");
+  text.pop_back();  // the last line has no end
+
+  auto connection = NewStore();
+  std::istringstream input(text);
+  EXPECT_EQ(dba::JsonLines::Load(*connection, input), 1503);
+  EXPECT_EQ(connection->OpenFile("SECTEUR")->ReadRecord("001")->Extract(1).Text(), longLabel);
+  EXPECT_EQ(connection->OpenFile("QUARTIER")->ListKeys().size(), 1500u);
+  std::istringstream again(Export(*connection));
+  auto copy = NewStore();
+  dba::JsonLines::Load(*copy, again);
+  EXPECT_EQ(Export(*copy), Export(*connection));
+
+  struct Case {
+    std::string tail, expected;
+  };
+  const std::vector<Case> cases = {
+      {Line("SECTEUR", "001", "Centre"),
+       "Ligne 1504 : l'enregistrement 001 du fichier SECTEUR "
+       "figure déjà ligne 1501."},
+      {"{\"file\":\n", "Ligne 1504 : JSON"},
+  };
+  for (const Case& c : cases) {
+    auto fresh = NewStore();
+    std::istringstream failing(text + "\n" + c.tail);
+    const basis::Error error = ErrorOf([&] { dba::JsonLines::Load(*fresh, failing); });
+    EXPECT_TRUE(error.Description().starts_with(c.expected)) << error.Description();
+    EXPECT_TRUE(fresh->ListFiles().empty());
+  }
+
+  FailingBuffer broken(text.substr(0, 100000));
+  std::istream brokenInput(&broken);
+  auto fresh = NewStore();
+  EXPECT_NE(ErrorOf([&] { dba::JsonLines::Load(*fresh, brokenInput); })
+                .Description()
+                .find("Lecture des lignes JSON impossible"),
+            std::string::npos);
+  EXPECT_TRUE(fresh->ListFiles().empty());
 }
 
 TEST_P(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing) {
