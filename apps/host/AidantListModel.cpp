@@ -23,7 +23,7 @@ void AidantListModel::SetRows(std::vector<AidantRow> rows) {
   // The full name collated as one text: letters decide first over surname and first
   // name alike, accents and case only between names that are otherwise the same. The
   // key ends with a zero byte no key holds inside, so the code after it breaks ties.
-  const dba::FrenchCollation french;
+  dba::FrenchCollation french;
   std::vector<std::string> keys(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i)
     keys[i] = french.SortKey(rows[i].nom + ' ' + rows[i].prenom) + rows[i].code;
