@@ -8,6 +8,7 @@
 #include "basis/Error.h"
 #include "forms/MessageStyle.h"
 #include "host/AidantListWindow.h"
+#include "host/MissingAidant.h"
 
 namespace host {
 namespace {
@@ -30,6 +31,9 @@ int RunAidantScreen(HostSession& session, const HostOptions& options, std::ostre
   QPointer<qtui::SectorisationWindow> window;
   try {
     window = session.OpenScreen(options.aidant);
+  } catch (const MissingAidant& missing) {
+    err << "delvaro-host : " << missing.what() << '\n';
+    return 1;
   } catch (const basis::Error& error) {
     err << "delvaro-host : l'écran de l'aidant " << options.aidant
         << " ne s'ouvre pas : " << Describe(error).toStdString() << '\n';
@@ -77,6 +81,8 @@ int RunAidantList(HostSession& session, std::ostream& err) {
         }
       });
       screen->show();
+    } catch (const MissingAidant& missing) {
+      QMessageBox::warning(&list, forms::kMessageTitle, QString::fromStdString(missing.what()));
     } catch (const basis::Error& error) {
       QMessageBox::critical(&list, forms::kMessageTitle, Describe(error));
     }

@@ -21,7 +21,8 @@ class HostSession {
               ScriptRecorder* recorder);
 
   // The aidant's screen in a window of its own, not shown yet, brought up the way a
-  // host must. A failure of Init is thrown once the window is gone.
+  // host must. An aidant without a record throws MissingAidant and opens nothing; a
+  // failure of Init is thrown once the window is gone.
   qtui::SectorisationWindow* OpenScreen(const std::string& code, QWidget* parent = nullptr);
 
   const HostStore& Store() const { return store_; }

@@ -49,9 +49,7 @@ void ScenarioSession::Execute(const ScriptCommand& command) {
       QueueAnswer(command);
       break;
     case Verb::Close:
-      OpenControl(command);
-      windowLine_ = command.line;
-      Destroy(Window::Closed);
+      Close(command);
       break;
     case Verb::Type:
     case Verb::Edit:
@@ -108,6 +106,20 @@ void ScenarioSession::Open(const ScriptCommand& command) {
   } catch (const basis::Error& error) {
     throw ScriptError(command.line, std::string(step) + " a échoué : " + ErrorText(error));
   }
+}
+
+// The person closes the window: the control asks what Retour asks and may keep it open.
+// What it unloads while closing is the window closed here.
+void ScenarioSession::Close(const ScriptCommand& command) {
+  Ctr_Sectorisation& control = OpenControl(command);
+  const bool mayClose =
+      control.W_SortirSectorisation == basis::True || control.UserControl.UserQueryUnload();
+  if (mayClose) {
+    unloadCursor_ = host_.Events().size();
+    windowLine_ = command.line;
+    Destroy(Window::Closed);
+  }
+  AfterUserAction(command.line);
 }
 
 void ScenarioSession::QueueAnswer(const ScriptCommand& command) {

@@ -38,6 +38,7 @@ class ScenarioSession {
   void PutRecord(const ScriptCommand& command);
   void Open(const ScriptCommand& command);
   void QueueAnswer(const ScriptCommand& command);
+  void Close(const ScriptCommand& command);
   void Destroy(Window how);
   void Act(const ScriptCommand& command);
   void UserAction(const ScriptCommand& command);

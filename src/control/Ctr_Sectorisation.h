@@ -162,6 +162,11 @@ class DELVARO_EXPORT Ctr_Sectorisation {
   void Completer_Zeros(const cascade::Level& niveau, bool aussiVide);
   // A label list whose text is emptied empties its code box.
   void Vider_CodeSiLibelleVide(const forms::ComboBox& libelle, forms::TextBox& box);
+  // The label of a means-of-transport code: that of its first entry in the table, the
+  // empty text when the table has none.
+  std::string Libelle_MoyenLoc(basis::Integer code) const;
+  // Whether the means-of-transport list shows a label whose entry's code is CodeMoyenLoc.
+  bool MoyenLoc_Choisi() const;
 
   // ---- sectors/: the lists of possible and selected sectors. ----
   void Cmd_Ajoute_Click();
@@ -177,7 +182,11 @@ class DELVARO_EXPORT Ctr_Sectorisation {
   // ---- record/: saving and leaving. ----
   void Cmd_OkSectorisation_Click();
   void Cmd_RetourSectorisation_Click();
+  void UserControl_QueryUnload(basis::Integer& Cancel);
   // record/ private helpers are declared below this line.
+  // The aidant's record as Init read it. An aidant without a record has nothing to
+  // show a stored antenna from or to write into: a clear error says so.
+  const basis::Ref<dba::DynamicArray>& Article_Aidant() const;
   // Puts the sectorisation attributes and the selected sectors into R_CivilAidant.
   void Poser_Sectorisation(const std::string& secteur, const std::string& sousSecteur,
                            const std::string& quartier, const std::string& antenne);

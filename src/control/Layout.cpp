@@ -83,6 +83,7 @@ void Ctr_Sectorisation::ConnectHandlers() {
   Cmd_OkSectorisation.Click = [this] { Cmd_OkSectorisation_Click(); };
   Cmd_RetourSectorisation.Click = [this] { Cmd_RetourSectorisation_Click(); };
   Mnu_Sommaire.Click = [this] { Mnu_Sommaire_Click(); };
+  UserControl.QueryUnload = [this](basis::Integer& cancel) { UserControl_QueryUnload(cancel); };
   UserControl.MouseDown = [this](basis::Integer& button, basis::Integer& shift, float& x,
                                  float& y) { UserControl_MouseDown(button, shift, x, y); };
 }

@@ -7,25 +7,6 @@
 #include "fields/TextParts.h"
 #include "forms/MessageStyle.h"
 
-namespace {
-
-// The row (from 1) that holds the key, or 0 when the search runs past the last row.
-// A list that was never filled (a sub-sector typed before any sector) is searched as
-// an empty one, so the code is simply unknown.
-basis::Integer RowOfKey(const basis::Ref<dba::DynamicArray>& list, const std::string& key) {
-  if (list.IsNothing())
-    return 0;
-  basis::Integer row = 0;
-  std::string rowKey;
-  do {
-    row = basis::Add(row, 1);
-    rowKey = fields::RowKey(list, row);
-  } while (rowKey != key && !rowKey.empty());
-  return rowKey.empty() ? 0 : row;
-}
-
-}  // namespace
-
 void Ctr_Sectorisation::Reaction_CodeSaisi(
     const cascade::Level& niveau, const std::function<void()>& etapesIncompletes,
     const std::function<void(basis::Integer ligne)>& etapesTrouvees) {
@@ -34,8 +15,8 @@ void Ctr_Sectorisation::Reaction_CodeSaisi(
     etapesIncompletes();
     return;
   }
-  const basis::Integer ligne =
-      RowOfKey(TheProcess.*niveau.referenceList, cascade::KeyPrefix(*this, niveau) + box.Text());
+  const basis::Integer ligne = fields::RowOfKey(TheProcess.*niveau.referenceList,
+                                                cascade::KeyPrefix(*this, niveau) + box.Text());
   if (ligne == 0) {
     Host.MsgBox(niveau.unknownCode, forms::kStyleExclamation, forms::kMessageTitle);
     // Emptying the box runs this reaction again, which resets the levels below.

@@ -13,7 +13,6 @@ using Variables::F_Quartier;
 using Variables::L_Quartier;
 using Variables::R_AntenneMedicale;
 using Variables::R_CentreMedical;
-using Variables::R_CivilAidant;
 using Variables::R_Quartier;
 
 void Ctr_Sectorisation::Txt_QuartierAidant_KeyPress(basis::Integer& KeyAscii) {
@@ -33,13 +32,13 @@ void Ctr_Sectorisation::Txt_QuartierAidant_Change() {
         Cbo_LibCentreMedAidant.SetEnabled(true);
         Cbo_LibAntMedAidant.SetEnabled(true);
         CodeQuartier = fields::RowKey(L_Quartier, ligne);
-        fields::EndQuietlyWhenRecordMissing([this] {
+        // An antenna already stored for the aidant wins over the district's own.
+        const std::string antenneStockee =
+            Article_Aidant()->Extract(record::kAntenneMedicale).Text();
+        fields::EndQuietlyWhenRecordMissing([this, &antenneStockee] {
           R_Quartier.Release();
           R_Quartier = F_Quartier->ReadRecord(CodeQuartier);
           R_CentreMedical.Release();
-          // An antenna already stored for the aidant wins over the district's own.
-          const std::string antenneStockee =
-              R_CivilAidant->Extract(record::kAntenneMedicale).Text();
           CodeAntenneMedicale = antenneStockee.empty()
                                     ? R_Quartier->Extract(fields::kDistrictAntennaAttribute).Text()
                                     : antenneStockee;
@@ -52,6 +51,9 @@ void Ctr_Sectorisation::Txt_QuartierAidant_Change() {
           R_AntenneMedicale = F_AntenneMedicale->ReadRecord(CodeAntenneMedicale);
           Txt_AntMedAidant.SetText(fields::FromCharacter(R_AntenneMedicale->Extract(0).Text(),
                                                          fields::kAntennaCodeStart));
+          // The refill emptied the antenna's label; a box that already held the code ran
+          // no reaction to show it again.
+          Cbo_LibAntMedAidant.SetText(R_AntenneMedicale->Extract(1).Text());
         });
       });
 }
@@ -74,9 +76,14 @@ void Ctr_Sectorisation::Cbo_LibQuartierAidant_Click() {
     CodeCentreMedical = fields::FirstCharacters(CodeAntenneMedicale, fields::kCentreCodeLength);
     R_CentreMedical = F_CentreMedical->ReadRecord(CodeCentreMedical);
     Cbo_LibCentreMedAidant.SetText(R_CentreMedical->Extract(1).Text());
+    // The code boxes follow the district's own centre and antenna, not the aidant's
+    // stored one that the district box's reaction showed: OK and Retour then save the
+    // same record, and a code typed next is looked up under the centre shown.
+    Txt_CentreMedAidant.SetText(CodeCentreMedical);
     RemplirCombo_AntMedAidant();
     R_AntenneMedicale.Release();
     R_AntenneMedicale = F_AntenneMedicale->ReadRecord(CodeAntenneMedicale);
+    Txt_AntMedAidant.SetText(fields::FromCharacter(CodeAntenneMedicale, fields::kAntennaCodeStart));
     Cbo_LibAntMedAidant.SetText(R_AntenneMedicale->Extract(1).Text());
     Cbo_LibCentreMedAidant.SetEnabled(true);
     Cbo_LibAntMedAidant.SetEnabled(true);

@@ -19,6 +19,21 @@ inline std::string RowLabel(const basis::Ref<dba::DynamicArray>& list, basis::In
   return list->Extract(row, 2).Text();
 }
 
+// The row (from 1) that holds the key, or 0 when the search runs past the last row.
+// A list that was never filled (a sub-sector typed before any sector) is searched as
+// an empty one, so the code is simply unknown.
+inline basis::Integer RowOfKey(const basis::Ref<dba::DynamicArray>& list, const std::string& key) {
+  if (list.IsNothing())
+    return 0;
+  basis::Integer row = 0;
+  std::string rowKey;
+  do {
+    row = basis::Add(row, 1);
+    rowKey = RowKey(list, row);
+  } while (rowKey != key && !rowKey.empty());
+  return rowKey.empty() ? 0 : row;
+}
+
 // The row of the entry the user picked in a label list: entry p stands for row p + 1.
 inline basis::Integer ChosenRow(const forms::ComboBox& list) {
   return basis::ToInteger(static_cast<long long>(list.ListIndex()) + 1);

@@ -30,6 +30,8 @@ class DELVARO_EXPORT ScriptedHost : public HostServices, public HelpEngine {
  public:
   void QueueAnswer(int answer) { answers_.push_back(answer); }
   std::size_t PendingAnswers() const { return answers_.size(); }
+  // Forgets the answers no question took.
+  void DropAnswers() { answers_.clear(); }
 
   int MsgBox(const std::string& text, int style, const std::string& title) override;
   void Beep() override;

@@ -41,6 +41,16 @@ void Surface::UserMouseDown(basis::Integer button, basis::Integer shift, float x
   RunUserAction([&] { Raise(MouseDown, button, shift, x, y); });
 }
 
+bool Surface::UserQueryUnload() {
+  basis::Integer cancel = basis::False;
+  bool returned = false;
+  RunUserAction([&] {
+    Raise(QueryUnload, cancel);
+    returned = true;
+  });
+  return returned && cancel == basis::False;
+}
+
 void Surface::RunUserAction(const std::function<void()>& action) {
   try {
     action();

@@ -44,6 +44,14 @@ class DELVARO_EXPORT Surface : public Widget {
   std::function<void(basis::Integer& button, basis::Integer& shift, float& x, float& y)> MouseDown;
   void UserMouseDown(basis::Integer button, basis::Integer shift = 0, float x = 0, float y = 0);
 
+  // The window that holds the control is asked to close: its close button, the
+  // platform's close key, or the host quitting. QueryUnload runs as a user action and
+  // sets its argument to True to keep the window open. Gives whether the window may
+  // close: no handler, or one that returned without keeping it open. A handler that
+  // failed (its error shown) keeps it open, so that no work is lost unasked.
+  std::function<void(basis::Integer& cancel)> QueryUnload;
+  bool UserQueryUnload();
+
   // Runs a user action: the error that escapes it is shown in a "Message TARVENO" box
   // (error style, with its number and description) and the screen stays usable.
   void RunUserAction(const std::function<void()>& action);

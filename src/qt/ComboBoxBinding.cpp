@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "qt/LabelCompleter.h"
 #include "qt/QtText.h"
 #include "qt/TextEntryForwarder.h"
 
@@ -12,11 +13,15 @@ ComboBoxBinding::ComboBoxBinding(forms::ComboBox& model, QComboBox& combo, Actio
   const bool editable = model.Style() == forms::ComboStyle::Editable;
   combo.setEditable(editable);
   if (editable) {
-    // The model alone decides what the list holds and what the text completes to.
+    // The model alone decides what the list holds and what the text completes to
+    // (LabelCompleter).
     combo.setInsertPolicy(QComboBox::NoInsert);
     combo.setCompleter(nullptr);
   }
   new TextEntryForwarder(model, combo, editable ? combo.lineEdit() : nullptr, runner);
+  // After the forwarder: the proposals follow the text the model now holds.
+  if (editable)
+    new LabelCompleter(model, combo, runner);
   QObject::connect(&combo, &QComboBox::activated, &combo, [this, &runner](int index) {
     runner.Run({"pick", model_.Name(), std::to_string(index)},
                [this, index] { model_.UserPick(index); });

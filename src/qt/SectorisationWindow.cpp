@@ -45,6 +45,7 @@ void SectorisationWindow::Open(const std::shared_ptr<dba::DatabaseConnection>& d
   control_->DroitsUtilisateur(rights);
   control_->W_Code = code;
   control_->Init();
+  opened_ = true;
   view_->Refresh();
   // The caption Init wrote names the aidant: code, surname and first name.
   const QString aidant = ToQString(control_->Etq_CodeNomPrenomAidant.Caption()).simplified();
@@ -65,7 +66,20 @@ void SectorisationWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
 }
 
+// The close button, the platform's close key and the host quitting all come here: the
+// control decides, as Retour does, and may keep the window open. A window whose control
+// was never opened has nothing to lose, and one the control unloads itself (OK, Retour)
+// has been left already.
 void SectorisationWindow::closeEvent(QCloseEvent* event) {
+  bool mayClose = true;
+  if (opened_ && control_->W_SortirSectorisation != basis::True) {
+    view_->Run({"close"},
+               [this, &mayClose] { mayClose = control_->UserControl.UserQueryUnload(); });
+  }
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
   emit Left(control_->W_SortirSectorisation == basis::True);
   event->accept();
 }

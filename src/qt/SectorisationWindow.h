@@ -43,6 +43,8 @@ class DELVARO_EXPORT SectorisationWindow : public QWidget {
 
  signals:
   // The window is closing; sortie is W_SortirSectorisation as the control left it.
+  // Closing asks the control first, which may keep the window open (a change to save,
+  // Cancel answered).
   void Left(bool sortie);
 
  protected:
@@ -53,6 +55,7 @@ class DELVARO_EXPORT SectorisationWindow : public QWidget {
   std::unique_ptr<QtHostServices> services_;
   std::unique_ptr<Ctr_Sectorisation> control_;
   SectorisationView* view_;
+  bool opened_ = false;
 };
 
 }  // namespace qtui

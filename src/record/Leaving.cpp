@@ -50,6 +50,17 @@ void Ctr_Sectorisation::Cmd_RetourSectorisation_Click() {
   Quitter_Ecran();
 }
 
+// Closing the window is leaving the screen: the same question as Retour, with the same
+// answers, so that a change is never lost unasked; whatever keeps Retour on the screen
+// keeps the window open.
+void Ctr_Sectorisation::UserControl_QueryUnload(basis::Integer& Cancel) {
+  if (W_SortirSectorisation == basis::True)
+    return;  // already left through OK or Retour
+  Cmd_RetourSectorisation_Click();
+  if (W_SortirSectorisation != basis::True)
+    Cancel = basis::True;
+}
+
 void Ctr_Sectorisation::Quitter_Ecran() {
   W_SortirSectorisation = basis::True;
   Host.UnloadParentWindow();

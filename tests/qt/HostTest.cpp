@@ -242,6 +242,12 @@ TEST_F(HostProgramTest, DrawsAScreenToAPngWithoutADisplayAndEndsClearlyOnBadInpu
   EXPECT_TRUE(errors_.contains("n'existe pas")) << errors_.toStdString();
   EXPECT_EQ(Run({"--aidant", "A001", "--screenshot", "/nulle/part/a.png"}), 1);
   EXPECT_TRUE(errors_.contains("/nulle/part/a.png")) << errors_.toStdString();
+  // An aidant without a record opens no screen.
+  const QString none = folder_.filePath("Z999.png");
+  EXPECT_EQ(Run({"--aidant", "Z999", "--screenshot", none}), 1);
+  EXPECT_TRUE(errors_.contains("L'aidant Z999 n'existe pas dans le fichier CIVILAIDANT."))
+      << errors_.toStdString();
+  EXPECT_FALSE(QFile::exists(none));
 }
 
 TEST_F(HostProgramTest, TellsItsVersionAndHelpAndOpensTheDatabaseItsSettingsName) {

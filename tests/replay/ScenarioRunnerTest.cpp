@@ -115,6 +115,7 @@ rightclick
 menu Mnu_Sommaire
 expect help 11
 expect beep                                    # faux
+answer 6
 close
 expect help 2
 expect unloaded                                # faux : fermée par l'hôte
@@ -126,7 +127,7 @@ expect unloaded                                # faux : fermée par l'hôte
           R"(s.scn:7: expected message "Ce secteur n'existe pas." 16, got message "Ce secteur n'existe pas." 48)",
           R"(s.scn:8: expected message "Ce secteur n'existe pas.", got no message)",
           "s.scn:13: expected beep, got none",
-          "s.scn:16: expected unloaded, got window closed by the host at line 14"}));
+          "s.scn:17: expected unloaded, got window closed by the host at line 15"}));
 }
 
 TEST_F(ScenarioRunnerTest, RetourAnsweredCancelThenYesBeepsTwiceAndWritesOnce) {
@@ -182,4 +183,23 @@ answer 7
 )");
   EXPECT_EQ(outcome.passed, 2);
   EXPECT_EQ(outcome.report, (Lines{"s.scn:8: expected a question for this answer, got none"}));
+}
+
+TEST_F(ScenarioRunnerTest, ClosingTheWindowAsksWhatRetourAsksAndMayKeepItOpen) {
+  auto outcome = Play(R"(open A001
+select Lst_Sel 0
+click Cmd_Ote
+answer 2
+close
+expect beep
+expect W_SortirSectorisation False
+expect Lst_Sel.ListCount 1
+answer 6
+close
+expect unloaded                                # faux : fermée
+expect record CIVILAIDANT A001 43 "012"
+)");
+  EXPECT_EQ(outcome.passed, 4);
+  EXPECT_EQ(outcome.report,
+            (Lines{"s.scn:11: expected unloaded, got window closed by the host at line 10"}));
 }
