@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config clang-format dpkg-dev
   libsqlite3-dev libicu-dev nlohmann-json3-dev libcli11-dev libpq-dev postgresql
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl1-mesa-dev libxkbcommon-dev
   fonts-dejavu-core
 )
 missing=()

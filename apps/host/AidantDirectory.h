@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,12 @@ struct AidantRow {
   std::string secteur;  // the sector's code and label, or the code alone
 };
 
-// The aidants of CIVILAIDANT in key order.
+// The aidants of CIVILAIDANT in key order, read in one pass over the file (and one over
+// SECTEUR for the labels). A missing file or a failure of the store is thrown as
+// basis::Error.
 std::vector<AidantRow> ReadAidants(dba::DatabaseConnection& connection);
+
+// One aidant read again, nullopt when the record is gone. Failures as ReadAidants.
+std::optional<AidantRow> ReadAidant(dba::DatabaseConnection& connection, const std::string& code);
 
 }  // namespace host

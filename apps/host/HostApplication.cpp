@@ -73,9 +73,9 @@ int RunAidantList(HostSession& session, std::ostream& err) {
       // One screen at a time: the control's connection, files and records are shared
       // by every screen of the process and released when any of them closes.
       screen->setWindowModality(Qt::WindowModal);
-      QObject::connect(screen, &qtui::SectorisationWindow::Left, &list, [&list] {
+      QObject::connect(screen, &qtui::SectorisationWindow::Left, &list, [&list, code] {
         try {
-          list.Refresh();
+          list.RefreshAidant(code);
         } catch (const basis::Error& error) {
           QMessageBox::critical(&list, forms::kMessageTitle, Describe(error));
         }

@@ -12,7 +12,8 @@ namespace host {
 
 // The two ways the host runs, once its database is open. Each returns the exit status.
 
-// The list of aidants; each opens its screen, the list is read again when it is left.
+// The list of aidants; each opens its screen, and the aidant's row is read again when
+// the screen is left.
 int RunAidantList(HostSession& session, std::ostream& err);
 
 // One aidant's screen until it is left: 0 when it was left through OK or Retour

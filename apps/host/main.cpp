@@ -12,6 +12,7 @@
 #include "host/HostSession.h"
 #include "host/HostStore.h"
 #include "host/ScriptRecorder.h"
+#include "qt/FrenchTexts.h"
 #include "qt/QtHelpEngine.h"
 
 namespace {
@@ -41,17 +42,21 @@ int main(int argc, char* argv[]) {
   try {
     options = host::ParseHostOptions(arguments);
   } catch (const host::UsageError& error) {
-    std::cerr << "delvaro-host : " << error.what() << "\n\n" << host::HostUsage();
+    std::cerr << "delvaro-host : " << error.what() << " (voir delvaro-host --help)\n";
     return 2;
   }
   if (options.help) {
     std::cout << host::HostUsage();
     return 0;
   }
+  if (options.version) {
+    std::cout << "delvaro-host " << DELVARO_HOST_VERSION << '\n';
+    return 0;
+  }
   QApplication::setApplicationName(QStringLiteral("Delvaro"));
   host::HostStore store;
   try {
-    store = host::OpenHostStore(options.database, std::cout);
+    store = host::OpenHostStore(host::ChooseDatabaseAddress(options.database), std::cout);
   } catch (const std::exception& error) {
     std::cerr << "delvaro-host : " << error.what() << '\n';
     return 1;
@@ -60,7 +65,7 @@ int main(int argc, char* argv[]) {
   try {
     rights = host::LoadHostRights(*store.connection, options.level, std::cerr);
   } catch (const host::UsageError& error) {
-    std::cerr << "delvaro-host : " << error.what() << '\n';
+    std::cerr << "delvaro-host : " << error.what() << " (voir delvaro-host --help)\n";
     return 2;
   } catch (const basis::Error& error) {
     std::cerr << "delvaro-host : les droits ne se lisent pas : " << error.Description() << '\n';
@@ -83,6 +88,7 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication application(argc, argv);
+  qtui::InstallFrenchTexts(application);
   qtui::QtHelpEngine help;
   try {
     host::HostSession session(std::move(store), std::move(rights), help, recorder.get());

@@ -53,6 +53,27 @@ QMessageBox::Icon IconOf(int style) {
   }
 }
 
+// The buttons are named here rather than by the platform, which names them in the
+// machine's language.
+QString FrenchText(QMessageBox::StandardButton button) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return QStringLiteral("&Oui");
+    case QMessageBox::No:
+      return QStringLiteral("&Non");
+    case QMessageBox::Cancel:
+      return QStringLiteral("Annuler");
+    case QMessageBox::Abort:
+      return QStringLiteral("A&bandonner");
+    case QMessageBox::Retry:
+      return QStringLiteral("&Réessayer");
+    case QMessageBox::Ignore:
+      return QStringLiteral("&Ignorer");
+    default:
+      return QStringLiteral("OK");
+  }
+}
+
 int AnswerOf(QMessageBox::StandardButton button) {
   switch (button) {
     case QMessageBox::Cancel:
@@ -88,6 +109,8 @@ int QtHostServices::ShowMessageBox(const std::string& text, int style, const std
   const ButtonSet set = ButtonsOf(style);
   QMessageBox box(IconOf(style), ToQString(title), ToQString(text), set.buttons, &window_);
   box.setDefaultButton(set.first);
+  for (QAbstractButton* button : box.buttons())
+    button->setText(FrenchText(box.standardButton(button)));
   box.exec();
   return AnswerOf(box.standardButton(box.clickedButton()));
 }
@@ -125,7 +148,7 @@ void QtHostServices::PopupMenu(forms::Menu& menu) {
         choose();
     });
   }
-  popup->popup(QCursor::pos());
+  popup->popup(popupAt_.value_or(QCursor::pos()));
 }
 
 }  // namespace qtui

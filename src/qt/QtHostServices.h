@@ -2,6 +2,8 @@
 
 #include "basis/Export.h"
 
+#include <QPoint>
+#include <optional>
 #include <string>
 
 #include "forms/HostServices.h"
@@ -30,6 +32,10 @@ class DELVARO_EXPORT QtHostServices : public forms::HostServices {
   // clicked directly.
   void SetActionRunner(ActionRunner* runner) { runner_ = runner; }
 
+  // Pop-up menus open at this point of the screen instead of at the mouse until it is
+  // reset with nullopt: a menu asked for from the keyboard opens by the focused field.
+  void SetPopupPosition(std::optional<QPoint> global) { popupAt_ = global; }
+
   int MsgBox(const std::string& text, int style, const std::string& title) override;
   void Beep() override;
   void DoEvents() override;
@@ -43,6 +49,7 @@ class DELVARO_EXPORT QtHostServices : public forms::HostServices {
   forms::ScriptedHost* scripted_ = nullptr;
   ActionListener* listener_ = nullptr;
   ActionRunner* runner_ = nullptr;
+  std::optional<QPoint> popupAt_;
 };
 
 }  // namespace qtui

@@ -11,10 +11,9 @@ inline QString ToQString(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// A caption shown on a button or a tab, where '&' would otherwise mark a shortcut.
-inline QString CaptionText(const std::string& caption) {
-  return ToQString(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
-}
+// A caption shown on a button, a tab or a label with a buddy, where '&' would otherwise
+// mark a shortcut. A mnemonic letter, when given, is underlined at its first occurrence.
+QString CaptionText(const std::string& caption, QChar mnemonic = QChar());
 
 // Whether the Qt entries already read as the model's: count entries, textAt(i) their text.
 template <class TextAt>

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "control/CascadeLevels.h"
+#include "control/Variables.h"
 #include "qt/ButtonBinding.h"
 #include "qt/ComboBoxBinding.h"
 #include "qt/LabelBinding.h"
@@ -95,6 +96,8 @@ void SectorisationView::Run(const std::vector<std::string>& words,
   if (depth_ > 0)
     return;
   Refresh();
+  if (words.size() == 2 && words[0] == "click" && words[1] == control_.Cmd_OkSectorisation.Name())
+    FocusMissingChoice();
   if (listener_ != nullptr)
     listener_->ActionDone(words);
 }
@@ -107,6 +110,39 @@ void SectorisationView::Refresh() {
     for (WidgetBinding* binding : changed)
       binding->Mirror();
   }
+  ShowState();
+}
+
+void SectorisationView::FocusFirstField() {
+  for (const FieldRow& row : rows_) {
+    for (QWidget* field : {row.entry, row.labels}) {
+      if (field->isEnabledTo(this) && !field->isHidden()) {
+        field->setFocus(Qt::OtherFocusReason);
+        return;
+      }
+    }
+  }
+  bindings_.at(&control_.Cmd_RetourSectorisation)->FocusTarget().setFocus(Qt::OtherFocusReason);
+}
+
+void SectorisationView::FocusMissingChoice() {
+  for (const FieldRow& row : rows_) {
+    if (row.choice->Text().empty()) {
+      row.entry->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+}
+
+void SectorisationView::ShowState() {
+  QStringList parts;
+  if (!control_.Cmd_OkSectorisation.Visible())
+    parts << QStringLiteral("Consultation seule");
+  else if (Variables::SaisieSecteurBloquee == basis::True)
+    parts << QStringLiteral("Mode restreint : secteur, sous-secteur et quartier verrouillés");
+  if (Variables::EnCreation == basis::True)
+    parts << QStringLiteral("Nouvelle sectorisation");
+  state_->setText(parts.join(QStringLiteral(" · ")));
 }
 
 void SectorisationView::WidgetChanged(forms::Widget& widget) {
@@ -234,6 +270,7 @@ void SectorisationView::BuildSectorisationPage(QWidget& page) {
       label->setBuddy(code);
       grid->addWidget(code, row, 1);
     }
+    rows_.push_back({label->buddy(), labels, &line.labels});
     ++row;
   }
   grid->setColumnStretch(2, 1);
@@ -256,16 +293,32 @@ void SectorisationView::BuildAssociatedSectorsPage(QWidget& page) {
     grid->setColumnStretch(column, 1);
     column += 2;
   }
+  // Arrows and a word a screen reader cannot make sense of: each says what it does.
+  const std::pair<forms::CommandButton*, QString> moves[] = {
+      {&c.Cmd_Tous, QStringLiteral("Sélectionner tous les secteurs")},
+      {&c.Cmd_Ajoute, QStringLiteral("Ajouter les secteurs sélectionnés")},
+      {&c.Cmd_Ote, QStringLiteral("Retirer les secteurs sélectionnés")}};
   auto* buttons = new QVBoxLayout;
   buttons->addStretch(1);
-  for (forms::CommandButton* button : {&c.Cmd_Tous, &c.Cmd_Ajoute, &c.Cmd_Ote})
-    buttons->addWidget(Draw(*button));
+  for (const auto& [model, meaning] : moves) {
+    QPushButton* button = Draw(*model);
+    button->setAccessibleName(meaning);
+    button->setToolTip(meaning);
+    buttons->addWidget(button);
+  }
   buttons->addStretch(1);
   grid->addLayout(buttons, 1, 1);
 }
 
 QLayout* SectorisationView::BuildFooter() {
   auto* footer = new QHBoxLayout;
+  // A discreet line that says at a glance what the screen lets the person do.
+  state_ = new QLabel(this);
+  state_->setObjectName(QStringLiteral("etat"));
+  state_->setForegroundRole(QPalette::PlaceholderText);
+  // Part of the bare surface, where a right click offers the help.
+  state_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  footer->addWidget(state_);
   footer->addStretch(1);
   footer->addWidget(Draw(control_.Cmd_OkSectorisation));
   footer->addWidget(Draw(control_.Cmd_RetourSectorisation));

@@ -49,6 +49,10 @@ class DELVARO_EXPORT SectorisationView : public QWidget,
   // Shows every change of the model that is not on screen yet.
   void Refresh();
 
+  // Puts the keyboard focus on the first field of the screen the person can change,
+  // top to bottom, code box before label list; on Retour when there is none.
+  void FocusFirstField();
+
  protected:
   // Reaches the view only when the press is on its bare surface or on a child that
   // ignored it.
@@ -65,6 +69,10 @@ class DELVARO_EXPORT SectorisationView : public QWidget,
   QLayout* BuildFooter();
   void ApplyTabOrder();
   void ShowPointer();
+  void ShowState();
+  // After OK refused a missing choice, the focus goes where the missing row's caption
+  // leads.
+  void FocusMissingChoice();
 
   template <class Binding, class QtWidget, class Model, class... Extra>
   QtWidget* Draw(Model& model, Extra&... extra);
@@ -74,7 +82,17 @@ class DELVARO_EXPORT SectorisationView : public QWidget,
   QListWidget* Draw(forms::ListBox& model);
   QPushButton* Draw(forms::CommandButton& model);
 
+  // A row of the first tab: where its caption's letter leads (the code box when there is
+  // one) and its label list.
+  struct FieldRow {
+    QWidget* entry;
+    QWidget* labels;
+    const forms::ComboBox* choice;
+  };
+
   Ctr_Sectorisation& control_;
+  std::vector<FieldRow> rows_;
+  QLabel* state_ = nullptr;
   std::unordered_map<const forms::Widget*, std::unique_ptr<WidgetBinding>> bindings_;
   std::vector<WidgetBinding*> pending_;
   ActionListener* listener_ = nullptr;

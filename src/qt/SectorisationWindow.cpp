@@ -1,11 +1,19 @@
 #include "qt/SectorisationWindow.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QVBoxLayout>
 
 #include "qt/QtText.h"
+#include "qt/ScreenKeys.h"
+#include "qt/WindowGeometry.h"
 
 namespace qtui {
+namespace {
+
+const QString kGeometryName = QStringLiteral("sectorisation");
+
+}  // namespace
 
 SectorisationWindow::SectorisationWindow(forms::HelpEngine& help, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -18,6 +26,8 @@ SectorisationWindow::SectorisationWindow(forms::HelpEngine& help, QWidget* paren
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
+  new ScreenKeys(*this, *view_, *services_);
+  RestoreGeometry(*this, kGeometryName);
 }
 
 SectorisationWindow::~SectorisationWindow() {
@@ -37,11 +47,23 @@ void SectorisationWindow::Open(const std::shared_ptr<dba::DatabaseConnection>& d
   control_->Init();
   opened_ = true;
   view_->Refresh();
+  // The caption Init wrote names the aidant: code, surname and first name.
+  const QString aidant = ToQString(control_->Etq_CodeNomPrenomAidant.Caption()).simplified();
+  if (!aidant.isEmpty())
+    setWindowTitle(QStringLiteral("Sectorisation de l'aidant %1").arg(aidant));
+  view_->FocusFirstField();
 }
 
 void SectorisationWindow::SetActionListener(ActionListener* listener) {
   view_->SetActionListener(listener);
   services_->SetActionListener(listener);
+}
+
+void SectorisationWindow::hideEvent(QHideEvent* event) {
+  // Only a window hidden by the program (closed, say), not one the desktop minimised.
+  if (!event->spontaneous())
+    RememberGeometry(*this, kGeometryName);
+  QWidget::hideEvent(event);
 }
 
 // The close button, the platform's close key and the host quitting all come here: the

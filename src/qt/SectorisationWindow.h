@@ -18,8 +18,9 @@
 namespace qtui {
 
 // A window holding one sectorisation screen: its host services, the control and the
-// view. The control unloads it by closing it, which destroys it (create it with new):
-// the view goes first, then the control, whose termination runs, then the services.
+// view, with the keyboard keys of ScreenKeys, titled after the aidant, where the person
+// last left such a window. The control unloads it by closing it, which destroys it (create it with
+// new): the view goes first, then the control, whose termination runs, then the services.
 class DELVARO_EXPORT SectorisationWindow : public QWidget {
   Q_OBJECT
 
@@ -48,6 +49,7 @@ class DELVARO_EXPORT SectorisationWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   std::unique_ptr<QtHostServices> services_;

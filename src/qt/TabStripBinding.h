@@ -20,6 +20,8 @@ class TabStripBinding : public WidgetBinding {
   void MirrorState() override;
 
  private:
+  QString TabCaption(int index) const;
+
   forms::TabStrip& model_;
   QTabWidget& tabs_;
 };

@@ -1,14 +1,15 @@
 // The Qt host services and help engine on their own: real message boxes and the help
 // window.
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
 #include <vector>
 
+#include "ScreenFixture.h"
 #include "forms/MessageStyle.h"
 #include "qt/QtHelpEngine.h"
 #include "qt/QtHostServices.h"
@@ -51,12 +52,28 @@ TEST(QtHostServicesTest, ShowsEachStyleWithItsIconAndButtonsAndMapsTheAnswer) {
       EXPECT_EQ(box->standardButton(box->defaultButton()),
                 expected.buttons & B::Yes ? B::Yes : B::Ok)
           << expected.style;
+      for (const QAbstractButton* button : box->buttons())
+        EXPECT_TRUE(QStringList({"Oui", "Non", "Annuler", "OK"}).contains(Shown(button->text())))
+            << button->text().toStdString();
       box->button(expected.press)->click();
     });
     EXPECT_EQ(services.MsgBox("Texte", expected.style, forms::kMessageTitle), expected.answer);
   }
   // Only questions have answers worth replaying.
   EXPECT_EQ(answers.given, (std::vector<int>{forms::kAnswerCancel, forms::kAnswerNo}));
+}
+
+// The test program installs them as the host does.
+TEST(FrenchTextsTest, TheMenuOfATextFieldSpeaksFrench) {
+  QLineEdit field("texte");
+  std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+  QStringList texts;
+  for (const QAction* action : menu->actions())
+    if (!action->isSeparator())
+      texts << Shown(action->text()).section(u'\t', 0, 0);
+  EXPECT_TRUE(texts.contains("Copier")) << texts.join(", ").toStdString();
+  for (const char* english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"})
+    EXPECT_FALSE(texts.contains(english)) << english;
 }
 
 TEST(QtHelpEngineTest, NamesAHelpFileItCannotReadAndQuitsHarmlesslyWhenNothingIsShown) {

@@ -6,18 +6,17 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
-#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
 
 #include "ScreenFixture.h"
 #include "basis/Error.h"
-#include "host/AidantListWindow.h"
+#include "common/DemoData.h"
 #include "host/HostOptions.h"
 #include "host/HostStore.h"
 #include "host/ScriptRecorder.h"
@@ -36,12 +35,52 @@ TEST(HostOptionsTest, ReadsEveryOptionInBothSpellingsAndRefusesWhatItCannotFollo
   EXPECT_EQ(options.record, "r");
   EXPECT_FALSE(options.help);
   EXPECT_EQ(host::ParseHostOptions({}).level, std::nullopt);
+  EXPECT_EQ(host::ParseHostOptions({"--level=0"}).level, std::optional<int>(0));
   EXPECT_TRUE(host::ParseHostOptions({"--help"}).help);
-  const QStringList wrong[] = {
-      {"--bogus"}, {"A001"}, {"--db"}, {"--db="}, {"--level", "deux"}, {"--screenshot", "a.png"}};
-  for (const QStringList& arguments : wrong)
-    EXPECT_THROW(host::ParseHostOptions(arguments), host::UsageError)
-        << arguments.join(' ').toStdString();
+  EXPECT_TRUE(host::ParseHostOptions({"-h"}).help);
+  EXPECT_TRUE(host::ParseHostOptions({"--version"}).version);
+  // Each refusal is one French line that names what is wrong.
+  const std::pair<QStringList, const char*> wrong[] = {
+      {{"--bogus"}, "option inconnue : --bogus"},
+      {{"-x"}, "option inconnue : -x"},
+      {{"A001"}, "argument inattendu : A001"},
+      {{"--db"}, "l'option --db attend une valeur"},
+      {{"--db="}, "l'option --db attend une valeur"},
+      {{"--help=oui"}, "l'option --help ne prend pas de valeur"},
+      {{"--level", "deux"}, "--level attend 0, 1 ou 2, pas « deux »"},
+      {{"--level", "3"}, "--level attend 0, 1 ou 2, pas « 3 »"},
+      {{"--level=-1"}, "--level attend 0, 1 ou 2, pas « -1 »"},
+      {{"--screenshot", "a.png"}, "--screenshot demande aussi --aidant CODE"}};
+  for (const auto& [arguments, message] : wrong) {
+    try {
+      host::ParseHostOptions(arguments);
+      ADD_FAILURE() << arguments.join(' ').toStdString();
+    } catch (const host::UsageError& error) {
+      EXPECT_STREQ(error.what(), message);
+    }
+  }
+}
+
+// The workstation's file says where the office's database is, the user's own file may
+// say otherwise, and the command line has the last word.
+TEST(HostStoreTest, TheAddressComesFromTheCommandLineThenTheUsersThenTheWorkstationsSettings) {
+  QTemporaryDir workstation;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, workstation.path());
+  const QString key = "database/address";
+  QSettings user("Delvaro", "Delvaro");
+  user.remove(key);
+  user.sync();
+  EXPECT_EQ(host::ChooseDatabaseAddress(""), "");
+  {
+    QSettings office(QSettings::SystemScope, "Delvaro", "Delvaro");
+    office.setValue(key, "postgresql://bureau/delvaro");
+  }
+  EXPECT_EQ(host::ChooseDatabaseAddress(""), "postgresql://bureau/delvaro");
+  user.setValue(key, "/home/moi/essai.db");
+  user.sync();
+  EXPECT_EQ(host::ChooseDatabaseAddress(""), "/home/moi/essai.db");
+  EXPECT_EQ(host::ChooseDatabaseAddress("sqlite:autre.db"), "sqlite:autre.db");
+  user.remove(key);
 }
 
 TEST(HostStoreTest, RefusesAMissingUnreadableOrIncompleteDatabase) {
@@ -58,6 +97,9 @@ TEST(HostStoreTest, RefusesAMissingUnreadableOrIncompleteDatabase) {
   };
   EXPECT_TRUE(refused("absent.db", "n'existe pas"));
   EXPECT_FALSE(QFileInfo::exists(folder.filePath("absent.db")));
+  std::ostringstream out;
+  EXPECT_THROW(host::OpenHostStore("sqlite:" + path("absent.db"), out), basis::Error);
+  EXPECT_FALSE(QFileInfo::exists(folder.filePath("absent.db")));
   std::ofstream(path("junk.db"))
       << "pas une base de données, mais assez longue pour en avoir l'air ..........";
   EXPECT_TRUE(refused("junk.db", "illisible"));
@@ -65,26 +107,6 @@ TEST(HostStoreTest, RefusesAMissingUnreadableOrIncompleteDatabase) {
       .Connect("sqlite:" + path("partial.db"), dba::OpenMode::kCreateIfMissing)
       ->CreateFile("SECTEUR");
   EXPECT_TRUE(refused("partial.db", "ne contient pas le fichier CIVILAIDANT"));
-}
-
-TEST(AidantListTest, ListsTheAidantsWithTheirSectorAndFiltersThem) {
-  TestStore store;
-  store.LoadStandardWorld();
-  host::AidantListWindow list(store.Connection());
-  list.Refresh();
-  const QAbstractItemModel& shown = *list.Table().model();
-  ASSERT_EQ(shown.rowCount(), 3);
-  EXPECT_EQ(shown.index(0, 1).data().toString(), "DUPONT");
-  EXPECT_EQ(shown.index(0, 3).data().toString(), "001 Centre-ville");
-  EXPECT_EQ(shown.index(2, 2).data().toString(), "Léa");
-
-  QTest::keyClicks(&list.Filter(), "petit");
-  ASSERT_EQ(shown.rowCount(), 1);
-  QSignalSpy opened(&list, &host::AidantListWindow::OpenRequested);
-  list.Table().setCurrentIndex(shown.index(0, 1));
-  emit list.Table().activated(shown.index(0, 1));
-  ASSERT_EQ(opened.count(), 1);
-  EXPECT_EQ(opened.front().front().toString(), "A003");
 }
 
 // The person's work in the real screen, recorded as the host records it.
@@ -177,6 +199,7 @@ class HostProgramTest : public ::testing::Test {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
       environment.remove(name);
     environment.insert("XDG_DATA_HOME", folder_.path());
+    environment.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
     program_.setProcessEnvironment(environment);
     program_.start(DELVARO_HOST_PROGRAM, arguments);
     EXPECT_TRUE(program_.waitForFinished(120000));
@@ -211,8 +234,10 @@ TEST_F(HostProgramTest, DrawsAScreenToAPngWithoutADisplayAndEndsClearlyOnBadInpu
   EXPECT_TRUE(errors_.contains("--level 2 refusé")) << errors_.toStdString();
 
   // Bad options or a bad database end it with a clear message.
-  EXPECT_EQ(Run({"--level", "deux"}), 2);
+  EXPECT_EQ(Run({"--level", "5"}), 2);
+  EXPECT_EQ(errors_.count('\n'), 1) << errors_.toStdString();
   EXPECT_TRUE(errors_.contains("--level")) << errors_.toStdString();
+  EXPECT_TRUE(errors_.contains("--help")) << errors_.toStdString();
   EXPECT_EQ(Run({"--db", folder_.filePath("absent.db")}), 1);
   EXPECT_TRUE(errors_.contains("n'existe pas")) << errors_.toStdString();
   EXPECT_EQ(Run({"--aidant", "A001", "--screenshot", "/nulle/part/a.png"}), 1);
@@ -223,6 +248,27 @@ TEST_F(HostProgramTest, DrawsAScreenToAPngWithoutADisplayAndEndsClearlyOnBadInpu
   EXPECT_TRUE(errors_.contains("L'aidant Z999 n'existe pas dans le fichier CIVILAIDANT."))
       << errors_.toStdString();
   EXPECT_FALSE(QFile::exists(none));
+}
+
+TEST_F(HostProgramTest, TellsItsVersionAndHelpAndOpensTheDatabaseItsSettingsName) {
+  EXPECT_EQ(Run({"--version"}), 0);
+  EXPECT_TRUE(output_.startsWith("delvaro-host 1.")) << output_.toStdString();
+  EXPECT_EQ(Run({"--help"}), 0);
+  EXPECT_TRUE(output_.contains("database/address")) << output_.toStdString();
+
+  const QString database = folder_.filePath("bureau.db");
+  appsupport::DemoData::Load(*dba::DatabaseClient().Connect("sqlite:" + database.toStdString(),
+                                                            dba::OpenMode::kCreateIfMissing));
+  {
+    QSettings settings(folder_.filePath("config/Delvaro/Delvaro.conf"), QSettings::IniFormat);
+    settings.setValue("database/address", database);
+  }
+  const QString picture = folder_.filePath("A001.png");
+  ASSERT_EQ(Run({"--aidant", "A001", "--screenshot", picture}), 0) << errors_.toStdString();
+  EXPECT_FALSE(output_.contains("démonstration")) << output_.toStdString();
+  // The command line overrides the settings.
+  EXPECT_EQ(Run({"--db", folder_.filePath("ailleurs.db"), "--aidant", "A001"}), 1);
+  EXPECT_TRUE(errors_.contains("ailleurs.db n'existe pas")) << errors_.toStdString();
 }
 
 }  // namespace

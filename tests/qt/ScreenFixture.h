@@ -16,6 +16,17 @@
 #include "qt/SectorisationWindow.h"
 #include "rights/UserRights.h"
 
+// A caption as the person reads it: the mark of its Alt letter taken out.
+inline QString Shown(const QString& caption) {
+  QString shown;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && i + 1 < caption.size())
+      ++i;
+    shown.append(caption[i]);
+  }
+  return shown;
+}
+
 // A sectorisation screen in a real Qt window over the standard test world, answering
 // its questions from a scripted host. Each test starts from a fresh process-wide state.
 class ScreenFixture : public ::testing::Test {

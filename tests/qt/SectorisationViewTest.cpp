@@ -42,8 +42,8 @@ TEST_F(ScreenTest, DrawsTheStoredSectorisationAsArrangedInTheModelsTabOrder) {
 
   auto& tabs = Child<QTabWidget>("Ong_Sectorisation");
   ASSERT_EQ(tabs.count(), 2);
-  EXPECT_EQ(tabs.tabText(0), "Sectorisation");
-  EXPECT_EQ(tabs.tabText(1), "Secteurs associés");
+  EXPECT_EQ(Shown(tabs.tabText(0)), "Sectorisation");
+  EXPECT_EQ(Shown(tabs.tabText(1)), "Secteurs associés");
   tabs.setCurrentIndex(1);
   const QRect possible = Frame(Child<QListWidget>("Lst_Pos"), *window_);
   const QRect selected = Frame(Child<QListWidget>("Lst_Sel"), *window_);
