@@ -81,9 +81,9 @@ class Storage {
   }
 
   // A number that differs from every earlier answer once a write has been committed since,
-  // through this connection (at once; on SQLite, at each write, before the commit) or any other:
-  // another process, another workstation (as soon as the engine tells this connection, well within
-  // a second). What a caller derived from the data (sort keys, results, a list on screen) stays
+  // through this connection (at once: at each write, before the commit, and again when a
+  // transaction that wrote is rolled back) or any other: another process, another
+  // workstation (as soon as the engine tells this connection, well within a second). What a caller derived from the data (sort keys, results, a list on screen) stays
   // valid while the number stays the same. Costs no round trip to a server: cheap enough to ask
   // before every query. Never raises.
   virtual std::uint64_t DataVersion() = 0;

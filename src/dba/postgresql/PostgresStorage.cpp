@@ -196,6 +196,9 @@ void PostgresStorage::WriteTransaction(const std::function<void()>& work) {
     Commit();
   } catch (...) {
     transactionDepth_ = 0;
+    // What was read after the writes no longer holds once they are undone.
+    if (wroteInTransaction_)
+      ++ownWrites_;
     if (connection_ && PQtransactionStatus(connection_.get()) != PQTRANS_IDLE)
       PQclear(PQexec(connection_.get(), "ROLLBACK"));
     throw;
@@ -210,10 +213,8 @@ void PostgresStorage::Commit() {
   }
   const std::int64_t transaction = Run(kAnnounce, {}).Integer(0, 0);
   const PostgresResult committed(PQexec(connection_.get(), "COMMIT"));
-  if (committed.Succeeded()) {
-    ++ownCommits_;
+  if (committed.Succeeded())
     return;
-  }
   if (!PostgresConnectionLost(connection_.get(), committed.Handle()))
     RaisePostgresFailure(connection_.get(), committed.Handle(), PostgresActivity::kSaving);
   // The server may have committed before the connection broke: ask a new connection what
@@ -230,10 +231,8 @@ void PostgresStorage::Commit() {
   const char* values[] = {number.c_str()};
   const PostgresResult status(PQexecParams(connection_.get(), "SELECT txid_status($1::bigint)", 1,
                                            nullptr, values, nullptr, nullptr, 0));
-  if (status.Succeeded() && status.Field(0, 0) == "committed") {
-    ++ownCommits_;
+  if (status.Succeeded() && status.Field(0, 0) == "committed")
     return;
-  }
   RaiseDatabaseUnreachable(cause, PostgresActivity::kSaving);
 }
 
@@ -242,6 +241,7 @@ void PostgresStorage::Changed(Statement statement,
   WriteTransaction([&] {
     Run(statement, parameters);
     wroteInTransaction_ = true;
+    ++ownWrites_;
   });
 }
 
@@ -292,7 +292,7 @@ std::uint64_t PostgresStorage::DataVersion() {
   // Reads what the server has already sent, without a round trip.
   if (connection_ && PQstatus(connection_.get()) == CONNECTION_OK) {
     PQconsumeInput(connection_.get());
-    // Our own commits are counted as they return; their echo would count them twice,
+    // Our own writes are counted as they are made; their echo would count them again,
     // late, as if someone else had written.
     const int ownProcess = PQbackendPID(connection_.get());
     while (PGnotify* notification = PQnotifies(connection_.get())) {
@@ -301,7 +301,7 @@ std::uint64_t PostgresStorage::DataVersion() {
       PQfreemem(notification);
     }
   }
-  return notifications_ + ownCommits_ + connections_;
+  return notifications_ + ownWrites_ + connections_;
 }
 
 std::optional<std::string> PostgresStorage::SessionUser() {

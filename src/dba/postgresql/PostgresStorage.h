@@ -79,8 +79,10 @@ class PostgresStorage final : public Storage {
   std::optional<std::string> sessionUser_;
   int transactionDepth_ = 0;
   bool wroteInTransaction_ = false;
-  // Each moves only forwards, so their sum changes whenever one of them does.
-  std::uint64_t notifications_ = 0, ownCommits_ = 0, connections_ = 0;
+  // Each moves only forwards, so their sum changes whenever one of them does. Our own
+  // writes count as they are made, not at the commit, so that what was derived inside a
+  // transaction is not taken for current after the next write of that same transaction.
+  std::uint64_t notifications_ = 0, ownWrites_ = 0, connections_ = 0;
 };
 
 }  // namespace dba
