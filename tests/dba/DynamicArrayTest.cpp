@@ -47,6 +47,10 @@ TEST(DynamicArray, CountsWithoutTrailingEmptiesSoEqualElementsGiveEqualTexts) {
   dba::DynamicArray other;
   other.Replace(1, 1, 1, "x");
   EXPECT_EQ(other.Text(), record.Text());
+  // Copies share nothing a change could reach.
+  dba::DynamicArray copy = other;
+  copy.Replace(1, "z");
+  EXPECT_EQ(At(other, 1), "x");
 }
 
 TEST(DynamicArray, ReplaceExtendsWithEmptyElementsAndRefusesInvalidAddresses) {
