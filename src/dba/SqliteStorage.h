@@ -54,7 +54,8 @@ class SqliteStorage final : public Storage {
   int transactionDepth_ = 0;
   // SQLite's data_version moves only for other connections' commits; our own writes are
   // counted as they are made, so that what was derived inside a transaction is not
-  // taken for current after the next write of that same transaction.
+  // taken for current after the next write of that same transaction, and once more when
+  // a transaction that wrote is rolled back.
   std::uint64_t ownWrites_ = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <sstream>
+#include <stdexcept>
 #include <thread>
 
 #include "StoreEngines.h"
@@ -156,6 +157,13 @@ TEST_P(Query, AKeptResultNeverOutlivesAChange) {
     EXPECT_EQ(Rows(sectors).front(), "006 Aaron");
   });
   EXPECT_EQ(other->OpenFile("SECTEUR")->ListKeys().size(), 5u);
+  EXPECT_THROW(mine.GetStorage().WriteTransaction([&] {
+    store_.Put("SECTEUR", "007", {"Aa"});
+    EXPECT_EQ(Rows(sectors).front(), "007 Aa");
+    throw std::runtime_error("abandon");
+  }),
+               std::runtime_error);
+  EXPECT_EQ(Rows(sectors).front(), "006 Aaron") << "undone writes are not shown";
 
   // The caller's result is its own.
   const auto result = Execute(sectors);
