@@ -196,14 +196,6 @@ void SqliteStorage::Delete(const std::string& file, const std::string& key) {
   });
 }
 
-std::vector<StoredRecord> SqliteStorage::Scan(const std::string& file, const KeyRange& range) {
-  std::vector<StoredRecord> records;
-  ScanEach(file, range, [&](std::string_view key, std::string_view body) {
-    records.push_back({std::string(key), std::string(body)});
-  });
-  return records;
-}
-
 void SqliteStorage::ScanEach(const std::string& file, const KeyRange& range,
                              const RecordVisitor& visit) {
   SqliteQuery query(range.to ? *scanBetween_ : *scanFrom_);

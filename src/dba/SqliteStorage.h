@@ -27,7 +27,6 @@ class SqliteStorage final : public Storage {
   std::optional<std::string> Read(const std::string& file, const std::string& key) override;
   void Write(const std::string& file, const std::string& key, const std::string& body) override;
   void Delete(const std::string& file, const std::string& key) override;
-  std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) override;
   void ScanEach(const std::string& file, const KeyRange& range,
                 const RecordVisitor& visit) override;
   std::uint64_t DataVersion() override;

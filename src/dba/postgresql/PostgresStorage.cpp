@@ -93,8 +93,9 @@ void PostgresStorage::Connect(PostgresActivity activity) {
   // on, and a save waits for another workstation's lock as long as on an embedded file.
   static constexpr std::array<const char*, 5> kKeywords = {"connect_timeout", "application_name",
                                                            "options", "dbname", nullptr};
-  const std::array<const char*, 5> values = {"10", "Delvaro", "-c lock_timeout=5000 -c plan_cache_mode=force_custom_plan", uri_.c_str(),
-                                             nullptr};
+  const std::array<const char*, 5> values = {
+      "10", "Delvaro", "-c lock_timeout=5000 -c plan_cache_mode=force_custom_plan", uri_.c_str(),
+      nullptr};
   connection_.reset(PQconnectdbParams(kKeywords.data(), values.data(), 1));
   if (!connection_ || PQstatus(connection_.get()) != CONNECTION_OK) {
     const std::string cause = ConnectionMessage(connection_.get());
@@ -278,14 +279,13 @@ void PostgresStorage::Delete(const std::string& file, const std::string& key) {
   Changed(kDelete, {file, key});
 }
 
-std::vector<StoredRecord> PostgresStorage::Scan(const std::string& file, const KeyRange& range) {
+void PostgresStorage::ScanEach(const std::string& file, const KeyRange& range,
+                               const RecordVisitor& visit) {
+  // The visitor reads the fields where the result holds them, not from copies.
   const PostgresResult result = range.to ? Run(kScanBetween, {file, range.from, *range.to})
                                          : Run(kScanFrom, {file, range.from});
-  std::vector<StoredRecord> records;
-  records.reserve(result.Rows());
   for (int row = 0; row < result.Rows(); ++row)
-    records.push_back({std::string(result.Field(row, 0)), std::string(result.Field(row, 1))});
-  return records;
+    visit(result.Field(row, 0), result.Field(row, 1));
 }
 
 std::uint64_t PostgresStorage::DataVersion() {
