@@ -30,8 +30,6 @@ TEST(DynamicArray, ReadsElementsAndTheEmptyTextPastTheEnd) {
 }
 
 TEST(DynamicArray, CountsWithoutTrailingEmptiesSoEqualElementsGiveEqualTexts) {
-  EXPECT_EQ(dba::DynamicArray().DCount(), 0);
-  EXPECT_EQ(dba::DynamicArray().DCount(1), 0);
   EXPECT_EQ(dba::DynamicArray("").DCount(), 0);
 
   dba::DynamicArray record("x" + AM + AM + "a" + VM + VM + "c" + AM + AM);

@@ -4,7 +4,6 @@
 #include "StoreTestSupport.h"
 #include "TestStore.h"
 #include "dba/DatabaseClient.h"
-#include "dba/JsonLines.h"
 #include "dba/Storage.h"
 
 namespace {
@@ -84,23 +83,6 @@ class RecordStore : public ::testing::TestWithParam<StoreEngine> {
 
   const std::string address_ = GetParam().newStore();
 };
-
-TEST_P(RecordStore, ReconnectingKeepsEveryWrite) {
-  {
-    auto connection = Connect();
-    dba::JsonLines::Load(*connection, R"({"file":"SECTEUR","key":"001","record":["Centre"]})"
-                                      "\n"
-                                      R"({"file":"SECTEUR","key":"002","record":["Nord"]})");
-    auto file = connection->OpenFile("SECTEUR");
-    file->WriteRecord("001", dba::DynamicArray("Centre-ville"));
-    file->DeleteRecord("002");
-    connection->CreateFile("VIDE");
-  }
-  auto reopened = Connect();
-  EXPECT_EQ(reopened->ListFiles(), (std::vector<std::string>{"SECTEUR", "VIDE"}));
-  EXPECT_EQ(reopened->OpenFile("SECTEUR")->ListKeys(), std::vector<std::string>{"001"});
-  EXPECT_EQ(reopened->OpenFile("SECTEUR")->ReadRecord("001")->Text(), "Centre-ville");
-}
 
 // Neither a reader nor a workstation connecting meanwhile waits for an open write.
 TEST_P(RecordStore, AReaderSeesTheLastCommittedStateWhileAWriteIsOpen) {

@@ -35,7 +35,8 @@ class RightsStoreTest : public ::testing::Test {
   std::ostringstream warnings;
 };
 
-TEST_F(RightsStoreTest, ALoginsOwnRecordReplacesTheDefaultWholeAndAnUnnamedScreenGetsZero) {
+TEST_F(RightsStoreTest,
+       ALoginsOwnRecordReplacesTheDefaultWholeAndWithNoRecordEveryScreenIsReadOnly) {
   PutRights("*", {kScreen, "AUTRE"}, {"2", "2"});
   PutRights("alice", {kScreen}, {"1"});
   EXPECT_EQ(LevelOf("alice"), 1);
@@ -47,13 +48,13 @@ TEST_F(RightsStoreTest, ALoginsOwnRecordReplacesTheDefaultWholeAndAnUnnamedScree
   EXPECT_EQ(rightsStore.Find("alice").recordKey, "alice");
   EXPECT_EQ(rightsStore.Find("bruno").recordKey, "*");
   EXPECT_EQ(rightsStore.Find("Alice").recordKey, "*") << "logins compare exactly";
-}
-
-TEST_F(RightsStoreTest, WithNoApplyingRecordOrNoRightsFileEveryScreenIsReadOnlyAndSaidSo) {
-  PutRights("alice", {kScreen}, {"2"});
+  // With no applying record every screen is read-only, and that is said.
+  store.Remove(kFile, "*");
   EXPECT_EQ(LevelOf("bruno"), 0);
   EXPECT_NE(warnings.str().find("aucun droit enregistré pour « bruno »"), std::string::npos);
-  // Without the file, nothing applies until a grant makes it.
+}
+
+TEST_F(RightsStoreTest, WithoutTheRightsFileNothingAppliesUntilAGrantMakesIt) {
   TestStore withoutFile;
   rights::RightsStore noFile(*withoutFile.Connection());
   EXPECT_EQ(noFile.Find("alice").recordKey, "");
