@@ -130,22 +130,6 @@ expect unloaded                                # faux : fermée par l'hôte
           "s.scn:17: expected unloaded, got window closed by the host at line 15"}));
 }
 
-TEST_F(ScenarioRunnerTest, TheLevelDecidesTheRightsOfTheNextWindow) {
-  auto outcome = Play(R"(level 1
-open A001
-expect Cmd_OkSectorisation.Visible False
-pick Cbo_LibMoyLocAidant Voiture
-click Cmd_RetourSectorisation
-expect no message
-expect unloaded
-level 2
-open A001
-expect Cmd_OkSectorisation.Visible True
-)");
-  EXPECT_EQ(outcome.failed, 0) << outcome.report.front();
-  EXPECT_EQ(outcome.passed, 4);
-}
-
 TEST_F(ScenarioRunnerTest, RecordsArePutDuringTheScriptAndUnusedAnswersAreFailures) {
   auto outcome = Play(R"(record NOUVEAU K1 ["un", ["a", ["b", "c"]]]
 expect record NOUVEAU K1 2 "a]b\\c"
@@ -158,24 +142,4 @@ answer 7
 )");
   EXPECT_EQ(outcome.passed, 2);
   EXPECT_EQ(outcome.report, (Lines{"s.scn:8: expected a question for this answer, got none"}));
-}
-
-TEST_F(ScenarioRunnerTest, ClosingTheWindowAsksWhatRetourAsksAndMayKeepItOpen) {
-  auto outcome = Play(R"(open A001
-select Lst_Sel 0
-click Cmd_Ote
-answer 2
-close
-expect beep
-expect W_SortirSectorisation False
-expect Lst_Sel.ListCount 1
-answer 6
-close
-expect unloaded                                # faux : fermée
-expect record CIVILAIDANT A001 43 "012"
-expect record CIVILAIDANT A001 43.2 ""
-)");
-  EXPECT_EQ(outcome.passed, 5);
-  EXPECT_EQ(outcome.report,
-            (Lines{"s.scn:11: expected unloaded, got window closed by the host at line 10"}));
 }
