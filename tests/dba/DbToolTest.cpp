@@ -118,23 +118,6 @@ TEST_F(DbToolRun, FailuresGiveStatusOneAndImportIsAllOrNothing) {
   EXPECT_FALSE(std::filesystem::exists(absent));
 }
 
-TEST_F(DbToolRun, ReadingNeverChangesAFileAndOnlyWritingCommandsMakeAStore) {
-  const std::string empty = folder_.File("empty.db");
-  std::ofstream(empty).close();
-  const std::string notes = folder_.File("notes.txt");
-  std::ofstream(notes) << "des notes, pas une base\n";
-  for (const std::string& path : {empty, notes}) {
-    const ToolOutcome outcome = Run({"--db", path, "show", "SECTEUR", "001"});
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_NE(outcome.err.find("n'est pas une base Delvaro."), std::string::npos) << outcome.err;
-  }
-  EXPECT_EQ(FileBytes(empty), "");
-  EXPECT_EQ(Run({"--db", notes, "demo"}).status, 1);
-  EXPECT_EQ(FileBytes(notes), "des notes, pas une base\n");
-  EXPECT_EQ(Run({"--db", empty, "demo"}).status, 0);
-  EXPECT_EQ(Run({"--db", empty, "show", "SECTEUR", "001"}).status, 0);
-}
-
 TEST_F(DbToolRun, RightsAreShownWithTheirOriginGrantedAndRevoked) {
   ASSERT_EQ(OnDb({"demo"}).status, 0);
   EXPECT_EQ(OnDb({"rights", "alice"}).out,

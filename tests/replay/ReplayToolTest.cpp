@@ -95,9 +95,6 @@ TEST_F(ReplayToolTest, ADatabaseFileIsUsedAsItIsAndKeepsWhatScriptsWrote) {
   EXPECT_EQ(absent.status, 2);
   EXPECT_NE(absent.err.find("base de données introuvable"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder_ / "absent.db"));
-  const ToolOutcome notAStore = Run({"--db", Write("notes.db", "des notes"), script});
-  EXPECT_EQ(notAStore.status, 2);
-  EXPECT_NE(notAStore.err.find("n'est pas une base Delvaro."), std::string::npos);
 }
 
 TEST_F(ReplayToolTest, DataThatDoesNotLoadStopsEverythingAndNamesItsFile) {

@@ -61,7 +61,7 @@ expect unloaded
   EXPECT_EQ(store_.Element("CIVILAIDANT", "A001", 34), "2");
 }
 
-TEST_F(ScenarioRunnerTest, WhatCannotBeCarriedOutStopsTheScriptWithItsReason) {
+TEST_F(ScenarioRunnerTest, WhatCannotBeCarriedOutOrReadStopsTheScriptWithItsReason) {
   auto stop = [&](std::string_view script) {
     auto outcome = Play(script);
     EXPECT_TRUE(outcome.stopped) << script;
@@ -76,16 +76,10 @@ TEST_F(ScenarioRunnerTest, WhatCannotBeCarriedOutStopsTheScriptWithItsReason) {
   EXPECT_EQ(stop("leave Txt_SecteurAidant"), "s.scn:1: aucune fenêtre ouverte : open CODE d'abord");
   EXPECT_EQ(stop("open A001\nclick Cmd_RetourSectorisation\nclick Cmd_Tous"),
             "s.scn:3: aucune fenêtre ouverte : elle a été déchargée ligne 2");
-}
-
-TEST_F(ScenarioRunnerTest, AMalformedLateLineStopsTheScriptBeforeAnythingIsWritten) {
-  auto outcome = Play(R"(record SECTEUR 009 ["Neuf"]
-open A001
-expect beeep
-)");
-  EXPECT_EQ(outcome.report, (Lines{"s.scn:3: attendu : expect WIDGET.PROPERTY VALUE, ou message, "
-                                   "no message, beep, help, W_SortirSectorisation, unloaded, "
-                                   "record"}));
+  // A malformed late line stops the script before anything is written.
+  EXPECT_EQ(stop("record SECTEUR 009 [\"Neuf\"]\nopen A001\nexpect beeep"),
+            "s.scn:3: attendu : expect WIDGET.PROPERTY VALUE, ou message, no message, beep, "
+            "help, W_SortirSectorisation, unloaded, record");
   EXPECT_EQ(store_.Get("SECTEUR", "009"), nullptr);
 }
 
