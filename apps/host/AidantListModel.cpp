@@ -4,7 +4,7 @@
 #include <numeric>
 
 #include "dba/FrenchCollation.h"
-#include "host/FoldedText.h"
+#include "qt/QtText.h"
 
 namespace host {
 
@@ -14,8 +14,8 @@ AidantListModel::Entry AidantListModel::EntryOf(const AidantRow& row) {
   Entry entry{{QString::fromStdString(row.code), QString::fromStdString(row.nom),
                QString::fromStdString(row.prenom), QString::fromStdString(row.secteur)},
               QString()};
-  entry.folded = FoldedText(entry.columns[kCode] + u'\n' + entry.columns[kNom] + u'\n' +
-                            entry.columns[kPrenom] + u'\n' + entry.columns[kSecteur]);
+  entry.folded = qtui::FoldedText(entry.columns[kCode] + u'\n' + entry.columns[kNom] + u'\n' +
+                                  entry.columns[kPrenom] + u'\n' + entry.columns[kSecteur]);
   return entry;
 }
 
@@ -43,7 +43,7 @@ void AidantListModel::SetRows(std::vector<AidantRow> rows) {
 }
 
 void AidantListModel::SetFilter(const QString& text) {
-  const QString folded = FoldedText(text);
+  const QString folded = qtui::FoldedText(text);
   if (folded == filter_)
     return;
   // Typing one more letter can only narrow what is shown.

@@ -20,9 +20,6 @@ class DELVARO_EXPORT LabelCompletion {
   // The positions in entries of the completions of typed; none for an empty text.
   std::vector<int> Complete(const QStringList& entries, const QString& typed) const;
 
-  // The text as compared: decomposed, without its accents, case folded.
-  static QString Folded(const QString& text);
-
  private:
   QCollator collator_;
 };
