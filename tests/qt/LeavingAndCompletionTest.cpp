@@ -71,7 +71,7 @@ TEST_F(LeavingTest, TheHostOpensNoScreenForAnAidantWithoutARecord) {
 
 TEST(LabelCompletionTest, EntriesStartingWithTheTextAccentsAndCaseIgnoredInFrenchOrder) {
   const QStringList entries = {"Nord", "écoles", "Centre-ville", "Écluse", "Eau", "Sud"};
-  const qtui::LabelCompletion completion;
+  qtui::LabelCompletion completion;
   EXPECT_EQ(completion.Complete(entries, "E"), (std::vector<int>{4, 3, 1}));
   EXPECT_EQ(completion.Complete(entries, "écl"), (std::vector<int>{3}));
   EXPECT_EQ(completion.Complete(entries, "centre-V"), (std::vector<int>{2}));
