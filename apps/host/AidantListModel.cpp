@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "dba/FrenchCollation.h"
 #include "qt/QtText.h"
 
 namespace host {
@@ -23,10 +22,10 @@ void AidantListModel::SetRows(std::vector<AidantRow> rows) {
   // The full name collated as one text: letters decide first over surname and first
   // name alike, accents and case only between names that are otherwise the same. The
   // key ends with a zero byte no key holds inside, so the code after it breaks ties.
-  dba::FrenchCollation french;
   std::vector<std::string> keys(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i)
-    keys[i] = french.SortKey(rows[i].nom + ' ' + rows[i].prenom) + rows[i].code;
+    keys[i] = french_.SortKey(rows[i].nom + ' ' + rows[i].prenom) + rows[i].code;
+  french_.ForgetIfMany();
   std::vector<std::size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);
   std::sort(order.begin(), order.end(),
