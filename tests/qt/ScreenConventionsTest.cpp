@@ -136,6 +136,12 @@ TEST_F(ConventionsTest, TheFocusStartsOnTheFirstChangeableFieldAndGoesToTheMissi
   ASSERT_EQ(answers_.Messages().size(), 1u);
   EXPECT_EQ(answers_.Messages()[0].text, "Vous devez choisir un sous-secteur.");
   EXPECT_EQ(FocusName(), "Txt_SousSecteurAidant");
+  // A text that is no choice above it is reported first, and the focus stays on it.
+  Keys<QComboBox>("Cbo_LibSecteurAidant", "zz");
+  Click(Child<QPushButton>("Cmd_OkSectorisation"));
+  ASSERT_EQ(answers_.Messages().size(), 2u);
+  EXPECT_EQ(answers_.Messages()[1].text, "Vous devez choisir un secteur.");
+  EXPECT_EQ(FocusName(), "Cbo_LibSecteurAidant");
 
   // Restricted mode locks the first three rows: the centre is the first field left.
   delete window_.data();
