@@ -37,10 +37,8 @@ class QueryCommand final : public DbCommand {
     request.Replace(1, statement_);
     request.Replace(2, FileOfStatement(statement_));
     request.Replace(3, columns_);
-    long unused = 0;
-    const auto result = connection.ExecuteQuery(request.Text(), std::string(), unused);
     // The whole result in one text, rows turned into lines: a row per attribute.
-    std::string lines = result->Text();
+    std::string lines = connection.ExecuteQueryText(request.Text());
     for (char& c : lines) {
       if (c == dba::kAttributeMark)
         c = '\n';
@@ -49,7 +47,7 @@ class QueryCommand final : public DbCommand {
       else if (c == dba::kSubvalueMark)
         c = '|';
     }
-    if (result->DCount() > 0)
+    if (!lines.empty())
       lines += '\n';
     streams.out << lines;
     return 0;

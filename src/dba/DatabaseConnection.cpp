@@ -21,6 +21,10 @@ std::shared_ptr<DynamicArray> DatabaseConnection::ExecuteQuery(const std::string
   return queries_->Execute(request);
 }
 
+std::string DatabaseConnection::ExecuteQueryText(const std::string& request) {
+  return queries_->ExecuteText(request);
+}
+
 void DatabaseConnection::CreateFile(const std::string& name) {
   StoreNames::CheckFileName(name);
   storage_->CreateFile(name);

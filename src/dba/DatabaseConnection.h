@@ -31,6 +31,9 @@ class DELVARO_EXPORT DatabaseConnection {
   // The result holds one attribute per row and one value per requested column.
   std::shared_ptr<DynamicArray> ExecuteQuery(const std::string& request,
                                              const basis::Variant& options, long& outValue);
+  // The text of the result ExecuteQuery would give, without building the array: for a
+  // tool that writes the result out once.
+  std::string ExecuteQueryText(const std::string& request);
 
   // For the tools and tests.
   void CreateFile(const std::string& name);

@@ -12,7 +12,6 @@
 namespace dba {
 
 class Storage;
-struct QueryRequest;
 
 // Answers query requests on one store: one attribute per selected record, one value per
 // requested column.
@@ -28,9 +27,13 @@ class QueryEngine {
 
   // A result of its own for the caller: changing it changes nothing kept here.
   std::shared_ptr<DynamicArray> Execute(const std::string& request);
+  // The text of the result Execute would give (Execute(request)->Text()), built without
+  // the array and kept nowhere: for a caller that only writes the result out once.
+  // Raises what Execute raises.
+  std::string ExecuteText(const std::string& request);
 
  private:
-  DynamicArray Compute(const QueryRequest& request);
+  DynamicArray Compute(const std::string& request);
 
   Storage& storage_;
   FrenchCollation collation_;

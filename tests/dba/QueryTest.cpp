@@ -37,6 +37,17 @@ class Query : public ::testing::TestWithParam<StoreEngine> {
     return store_.Connection()->ExecuteQuery(request.Text(), std::string(), outValue);
   }
 
+  // The result's text as a tool asks for it, without the array.
+  std::string Text(const std::string& statement, const std::string& columns) {
+    dba::DynamicArray request;
+    request.Replace(1, statement);
+    std::string verb, file;
+    std::istringstream(statement) >> verb >> file;
+    request.Replace(2, file);
+    request.Replace(3, columns);
+    return store_.Connection()->ExecuteQueryText(request.Text());
+  }
+
   // Each row as "key label", in result order.
   Table Rows(const std::string& statement) {
     const auto result = Execute(statement);
@@ -66,8 +77,10 @@ TEST_P(Query, SelectsByKeyPrefixEqualityEndAndContent) {
       {"SELECT SOUSSECTEUR = '[05'", {"00105 Halles", "00205 Forêt"}},
       {"SELECT SOUSSECTEUR = '[20]'", {"00201 Parc", "00205 Forêt", "01201 Port"}},
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(Rows(c.statement), c.rows) << c.statement;
+    EXPECT_EQ(Text(c.statement, "0 1"), Execute(c.statement)->Text()) << c.statement;
+  }
   // An empty code keeps every record; nothing selected leaves an empty first row.
   EXPECT_EQ(Rows("SSELECT SOUSSECTEUR = ']' PAR 1").size(), 6u);
   const auto none = Execute("SSELECT SOUSSECTEUR = '009]' PAR 1");
@@ -100,6 +113,10 @@ TEST_P(Query, ReturnsTheRequestedColumnsWithValuesAsSubvalues) {
   const std::string VM(1, dba::kValueMark), SM(1, dba::kSubvalueMark);
   EXPECT_EQ(Execute("SSELECT CIVILAIDANT = 'A001'", "2 43 0 99")->Text(),
             "DUPONT" + VM + "002" + SM + "012" + VM + "A001" + VM);
+  // Rows left empty at the end are no part of the text, by either path.
+  const std::string sorted = "SSELECT CIVILAIDANT PAR 2";
+  EXPECT_EQ(Text(sorted, "43"), "002" + SM + "012");
+  EXPECT_EQ(Execute(sorted, "CIVILAIDANT", "43")->Text(), Text(sorted, "43"));
 }
 
 TEST_P(Query, NamesWhatIsWrongWithAMalformedRequest) {
