@@ -64,10 +64,10 @@ long JsonLines::Load(DatabaseConnection& connection, InputLines& lines) {
       if (IsBlankLine(*line))
         continue;
       const RecordJson::Line parsed = RecordJson::Parse(*line, lineNumber);
-      imported.Add(parsed.file, parsed.record.Key(), lineNumber);
+      imported.Add(parsed.file, parsed.key, lineNumber);
       if (created.insert(parsed.file).second)
         storage.CreateFile(parsed.file);
-      storage.Write(parsed.file, parsed.record.Key(), parsed.record.Text());
+      storage.Write(parsed.file, parsed.key, parsed.body);
       ++loaded;
     }
     if (const auto repeat = imported.FirstRepeat()) {

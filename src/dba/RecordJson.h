@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "dba/DynamicArray.h"
-
 namespace dba {
 
 // A record as one JSON line: {"file": "SECTEUR", "key": "001", "record": [...]}, where
@@ -17,7 +15,8 @@ class DELVARO_EXPORT RecordJson {
  public:
   struct Line {
     std::string file;
-    DynamicArray record;  // carrying its key
+    std::string key;
+    std::string body;  // the record's text form, as DynamicArray::Text gives it
   };
 
   // The line without its end of line. A text that is not UTF-8 cannot be written as

@@ -11,7 +11,7 @@ SqliteQuery::~SqliteQuery() {
 
 SqliteQuery& SqliteQuery::Bind(std::string_view text) {
   if (sqlite3_bind_text(statement_.Handle(), nextParameter_++, text.data(),
-                        static_cast<int>(text.size()), SQLITE_TRANSIENT) != SQLITE_OK) {
+                        static_cast<int>(text.size()), SQLITE_STATIC) != SQLITE_OK) {
     RaiseSqliteFailure(statement_.Database());
   }
   return *this;

@@ -15,7 +15,8 @@ class SqliteQuery {
   SqliteQuery(const SqliteQuery&) = delete;
   SqliteQuery& operator=(const SqliteQuery&) = delete;
 
-  // Binds the next parameter. The bytes are copied, so the text may be a temporary.
+  // Binds the next parameter. The bytes are not copied: the text must stay as it is until
+  // the query ends (its end clears the bindings).
   SqliteQuery& Bind(std::string_view text);
   // Steps once; true while a row is available.
   bool Next();

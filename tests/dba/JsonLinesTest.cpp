@@ -59,6 +59,8 @@ TEST_P(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
       {R"({"file":"SECTEUR","key":"002","record":"Nord"})", "« record » doit être une liste"},
       {R"({"file":"SECTEUR","key":"002","record":[["a",["b",["c"]]]]})", "attribut 1"},
       {R"({"file":"SECTEUR","key":"002","record":[7]})", "attribut 1"},
+      {R"({"file":"SECTEUR","key":"002","record":["a",{"b":["c"]}]})", "attribut 2 : un texte"},
+      {R"({"file":"SECTEUR","key":"002","record":7,"x":)", "JSON malformé à la colonne 46"},
       {R"({"file":"SECTEUR","key":"002","record":[],"note":"x"})", "membre inconnu « note »"},
       {R"({"file":"LE SECTEUR","key":"002","record":[]})", "Nom de fichier incorrect"},
       {R"({"file":"SECTEUR","key":"","record":[]})", "Clé d'enregistrement incorrecte"},
