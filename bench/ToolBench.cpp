@@ -28,7 +28,7 @@ void SortedQuery(benchmark::State& state, const std::string& scale) {
   RawFloor floor(database.Path());
   const std::vector<std::string> arguments = {"--db", database.Path(), "query",
                                               "SSELECT CIVILAIDANT PAR 2"};
-  SideBySide sides;
+  SideBySide sides(SideBySide::Clock::kCpu);
   long rows = 0;
   for (auto _ : state) {
     sides.Floor([&] { rows = floor.ReadFile("CIVILAIDANT"); });
@@ -77,7 +77,7 @@ void Import(benchmark::State& state, const std::string& scale) {
     generator.WriteJsonLines(out);
   }
   const std::string target = ServiceDatabase::TemporaryPath(scale + "-import.db");
-  SideBySide sides;
+  SideBySide sides(SideBySide::Clock::kCpu);
   double peak = 0;
   for (auto _ : state) {
     ServiceDatabase::Remove(target);
