@@ -1,6 +1,6 @@
 #include "host/AidantDirectory.h"
 
-#include <unordered_map>
+#include <map>
 
 #include "basis/Error.h"
 #include "dba/KeyRange.h"
@@ -16,18 +16,17 @@ constexpr long kPrenom = 3;
 constexpr long kSecteur = 31;
 constexpr long kSectorLabel = 1;
 
-std::string AttributeOf(std::string_view body, long attribute) {
-  return std::string(dba::MarkedText::Field(body, dba::kAttributeMark, attribute));
+std::string_view AttributeOf(std::string_view body, long attribute) {
+  return dba::MarkedText::Field(body, dba::kAttributeMark, attribute);
 }
 
-std::string Describe(const std::string& code, const std::string& label) {
-  return label.empty() ? code : code + " " + label;
-}
-
-AidantRow RowOf(std::string code, std::string_view body, const std::string& sectorLabel) {
-  const std::string sector = AttributeOf(body, kSecteur);
-  return {std::move(code), AttributeOf(body, kNom), AttributeOf(body, kPrenom),
-          sector.empty() ? "" : Describe(sector, sectorLabel)};
+AidantRow RowOf(std::string_view code, std::string_view body, std::string_view sectorLabel) {
+  const std::string_view sector = AttributeOf(body, kSecteur);
+  std::string secteur(sector);
+  if (!sector.empty() && !sectorLabel.empty())
+    secteur.append(1, ' ').append(sectorLabel);
+  return {std::string(code), std::string(AttributeOf(body, kNom)),
+          std::string(AttributeOf(body, kPrenom)), std::move(secteur)};
 }
 
 }  // namespace
@@ -37,18 +36,17 @@ std::vector<AidantRow> ReadAidants(dba::DatabaseConnection& connection) {
   const std::string aidants = connection.OpenFile("CIVILAIDANT")->Name();
   const std::string sectors = connection.OpenFile("SECTEUR")->Name();
   dba::Storage& storage = connection.GetStorage();
-  std::unordered_map<std::string, std::string> labels;
-  for (const dba::StoredRecord& sector : storage.Scan(sectors, dba::KeyRange::All()))
-    labels.emplace(sector.key, AttributeOf(sector.body, kSectorLabel));
-  std::vector<dba::StoredRecord> records = storage.Scan(aidants, dba::KeyRange::All());
+  std::map<std::string, std::string, std::less<>> labels;
+  storage.ScanEach(sectors, dba::KeyRange::All(),
+                   [&labels](std::string_view key, std::string_view body) {
+                     labels.emplace(key, AttributeOf(body, kSectorLabel));
+                   });
+  // Each record is read where the store hands it over: no copy of the bodies is kept.
   std::vector<AidantRow> rows;
-  rows.reserve(records.size());
-  const std::string noLabel;
-  for (dba::StoredRecord& record : records) {
-    const auto label = labels.find(AttributeOf(record.body, kSecteur));
-    rows.push_back(
-        RowOf(std::move(record.key), record.body, label == labels.end() ? noLabel : label->second));
-  }
+  storage.ScanEach(aidants, dba::KeyRange::All(), [&](std::string_view key, std::string_view body) {
+    const auto label = labels.find(AttributeOf(body, kSecteur));
+    rows.push_back(RowOf(key, body, label == labels.end() ? std::string_view() : label->second));
+  });
   return rows;
 }
 
@@ -59,8 +57,9 @@ std::optional<AidantRow> ReadAidant(dba::DatabaseConnection& connection, const s
   const std::optional<std::string> body = storage.Read(aidants, code);
   if (!body)
     return std::nullopt;
-  const std::optional<std::string> sector = storage.Read(sectors, AttributeOf(*body, kSecteur));
-  return RowOf(code, *body, sector ? AttributeOf(*sector, kSectorLabel) : "");
+  const std::optional<std::string> sector =
+      storage.Read(sectors, std::string(AttributeOf(*body, kSecteur)));
+  return RowOf(code, *body, sector ? AttributeOf(*sector, kSectorLabel) : std::string_view());
 }
 
 }  // namespace host
