@@ -69,6 +69,7 @@ void AidantListModel::SetRows(std::vector<AidantRow> rows) {
   entries_.clear();
   entries_.reserve(rows.size());
   folded_.clear();
+  folded_.reserve(keys.size());
   for (const Ranked& rank : ranks) {
     entries_.push_back({std::move(rows[rank.row])});
     Fold(entries_.back());
