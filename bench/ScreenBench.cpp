@@ -153,8 +153,12 @@ class OtherWorkstation {
   bool Commit() {
     const std::uint64_t seen = database_.Recorder().DataVersion();
     dba::Storage& storage = connection_->GetStorage();
-    storage.WriteTransaction(
-        [&] { storage.Write("COMPTEUR", "AUTREPOSTE", std::to_string(++commits_)); });
+    // A new value each time: SQLite commits a record rewritten as it was without
+    // writing anything, and no connection would see a new data version.
+    storage.WriteTransaction([&] {
+      const auto last = storage.Read("COMPTEUR", "AUTREPOSTE");
+      storage.Write("COMPTEUR", "AUTREPOSTE", std::to_string(std::stol(last.value_or("0")) + 1));
+    });
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     while (database_.Recorder().DataVersion() == seen) {
       if (std::chrono::steady_clock::now() > deadline)
@@ -167,7 +171,6 @@ class OtherWorkstation {
  private:
   ServiceDatabase& database_;
   std::shared_ptr<dba::DatabaseConnection> connection_;
-  long commits_ = 0;
 };
 
 void Measure(benchmark::State& state, const std::string& engine, const std::string& scale,
