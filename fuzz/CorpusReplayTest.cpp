@@ -36,24 +36,14 @@ void Replay(const char* corpus, Target target) {
   }
 }
 
-TEST(FuzzCorpus, DynamicArray) {
-  Replay("dynamic_array", fuzz::DynamicArrayTarget);
-}
-
-TEST(FuzzCorpus, Query) {
-  Replay("query", fuzz::QueryTarget);
-}
-
-TEST(FuzzCorpus, JsonLines) {
-  Replay("json_lines", fuzz::JsonLinesTarget);
-}
-
-TEST(FuzzCorpus, ScriptWords) {
-  Replay("script_words", fuzz::ScriptWordsTarget);
-}
-
-TEST(FuzzCorpus, Scenario) {
-  Replay("scenario", fuzz::ScenarioTarget);
+TEST(FuzzCorpus, EveryInputOfEveryTargetHolds) {
+  for (const auto& [corpus, target] :
+       {std::pair<const char*, Target>{"dynamic_array", fuzz::DynamicArrayTarget},
+        {"query", fuzz::QueryTarget},
+        {"json_lines", fuzz::JsonLinesTarget},
+        {"script_words", fuzz::ScriptWordsTarget},
+        {"scenario", fuzz::ScenarioTarget}})
+    Replay(corpus, target);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "FuzzRequire.h"
+#include "FuzzSplit.h"
 #include "FuzzTargets.h"
 #include "basis/Error.h"
 #include "dba/DynamicArray.h"
@@ -10,18 +11,6 @@
 
 namespace fuzz {
 namespace {
-
-std::vector<std::string> Split(std::string_view text, char mark) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= text.size(); ++i) {
-    if (i == text.size() || text[i] == mark) {
-      parts.emplace_back(text.substr(start, i - start));
-      start = i + 1;
-    }
-  }
-  return parts;
-}
 
 // The array as nested lists of texts, the plainest reading of the marks there is.
 class PlainArray {

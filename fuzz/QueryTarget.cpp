@@ -13,22 +13,15 @@ namespace {
 // Keys that share prefixes, labels that French collation orders differently from bytes,
 // multivalued and empty attributes.
 constexpr const char* kRecords =
-    R"({"file":"SECTEUR","key":"001","record":["Centre-ville","",["002","012"]]})"
-    "\n"
-    R"({"file":"SECTEUR","key":"002","record":["Nord"]})"
-    "\n"
-    R"({"file":"SECTEUR","key":"012","record":["Écluse",["a",["b","c"]]]})"
-    "\n"
-    R"({"file":"SECTEUR","key":"1","record":["école"]})"
-    "\n"
-    R"({"file":"SOUSSECTEUR","key":"00101","record":["Gare"]})"
-    "\n"
-    R"({"file":"SOUSSECTEUR","key":"00105","record":["Église"]})"
-    "\n"
-    R"({"file":"SOUSSECTEUR","key":"01201","record":["eglise"]})"
-    "\n"
-    R"({"file":"VIDE","key":"x","record":[]})"
-    "\n";
+    R"({"file":"SECTEUR","key":"001","record":["Centre-ville","",["002","012"]]}
+{"file":"SECTEUR","key":"002","record":["Nord"]}
+{"file":"SECTEUR","key":"012","record":["Écluse",["a",["b","c"]]]}
+{"file":"SECTEUR","key":"1","record":["école"]}
+{"file":"SOUSSECTEUR","key":"00101","record":["Gare"]}
+{"file":"SOUSSECTEUR","key":"00105","record":["Église"]}
+{"file":"SOUSSECTEUR","key":"01201","record":["eglise"]}
+{"file":"VIDE","key":"x","record":[]}
+)";
 
 dba::DatabaseConnection& Store() {
   static const std::shared_ptr<dba::DatabaseConnection> connection = [] {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "FuzzRequire.h"
+#include "FuzzSplit.h"
 #include "FuzzTargets.h"
 #include "replay/ScriptWords.h"
 
@@ -25,14 +26,7 @@ int ScriptWordsTarget(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
 
   // Any words at all, separated by 0x01 in the input, are written and read back whole.
-  std::vector<std::string> words;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= input.size(); ++i) {
-    if (i == input.size() || input[i] == '\x01') {
-      words.emplace_back(input.substr(start, i - start));
-      start = i + 1;
-    }
-  }
+  const std::vector<std::string> words = Split(input, '\x01');
   Require(scenario::SplitWords(Quoted(words)) == words, "QuoteWord is undone by SplitWords");
 
   // Any line either splits, and its words quoted split the same, or is refused as such.

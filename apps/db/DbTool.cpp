@@ -1,7 +1,6 @@
 #include "DbTool.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "DbCommands.h"
 #include "basis/Error.h"
@@ -47,7 +46,11 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
                            "commande",
                        streams_.err);
   try {
-    const auto connection = Open(address, command);
+    // The store itself reports a missing SQLite file when the command may not create it,
+    // so that reading a mistyped path creates no empty store.
+    const auto connection = dba::DatabaseClient().Connect(
+        address,
+        command.CreatesStore() ? dba::OpenMode::kCreateIfMissing : dba::OpenMode::kOpenExisting);
     return command.Run(*connection, streams_);
   } catch (const basis::Error& error) {
     streams_.err << "delvaro-db : " << error.Description() << "\n";
@@ -60,14 +63,4 @@ int DbTool::Run(const std::vector<std::string>& arguments) {
                  << ")\n";
     return 1;
   }
-}
-
-std::shared_ptr<dba::DatabaseConnection> DbTool::Open(const std::string& address,
-                                                      const DbCommand& command) {
-  const auto file = appsupport::DatabaseAddress::FileOf(address);
-  if (file && !command.CreatesStore() && !std::filesystem::exists(*file))
-    throw std::runtime_error("la base « " + *file + " » n'existe pas.");
-  return dba::DatabaseClient().Connect(address, command.CreatesStore()
-                                                    ? dba::OpenMode::kCreateIfMissing
-                                                    : dba::OpenMode::kOpenExisting);
 }

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <istream>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "DbCommand.h"
-#include "dba/DatabaseConnection.h"
 
 // delvaro-db: keeps the reference data of a record store. A failure goes to err with
 // status 1 and nothing half-written; a wrong command line gives one French line and a
@@ -20,10 +18,5 @@ class DbTool {
   int Run(const std::vector<std::string>& arguments);
 
  private:
-  // A missing SQLite file is created only for a command that fills the store, so that
-  // reading a mistyped path reports it instead of creating an empty store.
-  static std::shared_ptr<dba::DatabaseConnection> Open(const std::string& address,
-                                                       const DbCommand& command);
-
   ToolStreams streams_;
 };

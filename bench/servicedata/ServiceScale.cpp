@@ -3,32 +3,28 @@
 namespace servicedata {
 
 ServiceScale ServiceScale::Office() {
-  ServiceScale scale;
-  scale.name = "office";
-  scale.sectors = 50;
-  scale.subSectorsPerSector = 10;
-  scale.districtsInFirstSubSector = 10;
-  scale.districtsPerSubSector = 10;
-  scale.centres = 200;
-  scale.antennasPerCentre = 5;
-  scale.aidants = 10000;
-  scale.communes = 300;
-  return scale;
+  return {.name = "office",
+          .sectors = 50,
+          .subSectorsPerSector = 10,
+          .districtsInFirstSubSector = 10,
+          .districtsPerSubSector = 10,
+          .centres = 200,
+          .antennasPerCentre = 5,
+          .aidants = 10000,
+          .communes = 300};
 }
 
 ServiceScale ServiceScale::Stress() {
-  ServiceScale scale;
-  scale.name = "stress";
-  scale.sectors = 999;
-  scale.subSectorsPerSector = 100;
-  scale.districtsInFirstSubSector = 100;
-  scale.districtsPerSubSector = 9;
-  scale.centres = 999;
-  scale.largeCentreEvery = 100;
-  scale.antennasPerCentre = 3;
-  scale.aidants = 100000;
-  scale.communes = 3000;
-  return scale;
+  return {.name = "stress",
+          .sectors = 999,
+          .subSectorsPerSector = 100,
+          .districtsInFirstSubSector = 100,
+          .districtsPerSubSector = 9,
+          .centres = 999,
+          .largeCentreEvery = 100,
+          .antennasPerCentre = 3,
+          .aidants = 100000,
+          .communes = 3000};
 }
 
 }  // namespace servicedata

@@ -43,17 +43,13 @@ void Surface::UserMouseDown(basis::Integer button, basis::Integer shift, float x
 
 bool Surface::UserQueryUnload() {
   basis::Integer cancel = basis::False;
-  bool returned = false;
-  RunUserAction([&] {
-    Raise(QueryUnload, cancel);
-    returned = true;
-  });
-  return returned && cancel == basis::False;
+  return RunUserAction([&] { Raise(QueryUnload, cancel); }) && cancel == basis::False;
 }
 
-void Surface::RunUserAction(const std::function<void()>& action) {
+bool Surface::RunUserAction(const std::function<void()>& action) {
   try {
     action();
+    return true;
   } catch (const UnscriptedQuestion&) {
     // A scenario without the answer it needs is wrong; showing a box would hide that.
     throw;
@@ -65,6 +61,7 @@ void Surface::RunUserAction(const std::function<void()>& action) {
   } catch (...) {
     host_.MsgBox(ErrorText(basis::Error(basis::kInternalError)), kStyleError, kMessageTitle);
   }
+  return false;
 }
 
 std::string Surface::ErrorText(const basis::Error& error) {

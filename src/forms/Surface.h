@@ -53,8 +53,9 @@ class DELVARO_EXPORT Surface : public Widget {
   bool UserQueryUnload();
 
   // Runs a user action: the error that escapes it is shown in a "Message TARVENO" box
-  // (error style, with its number and description) and the screen stays usable.
-  void RunUserAction(const std::function<void()>& action);
+  // (error style, with its number and description) and the screen stays usable. Gives
+  // whether the action returned, for a caller whose answer depends on it.
+  bool RunUserAction(const std::function<void()>& action);
   // The text of that box.
   static std::string ErrorText(const basis::Error& error);
 

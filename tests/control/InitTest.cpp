@@ -8,8 +8,6 @@ using InitTest = ScreenTest;
 
 TEST_F(InitTest, StoredSectorisationIsShownLevelByLevelUpToAStaleCode) {
   const std::tuple<const char*, const char*, std::string> cases[] = {
-      {"0010101", "2",
-       "001|Centre-ville|01|Gare|01|Quai A|010|Hôpital Nord|001|Antenne Gare|Vélo|"},
       // A district no longer in the file stops the display after the sub-sector.
       {"0010199", "2", "001|Centre-ville|01|Gare||||||||"},
       // A means of transport missing from the table shows no label, the rest goes on.

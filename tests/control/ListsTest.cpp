@@ -23,25 +23,12 @@ TEST_F(ListsTest, EveryListHoldsItsRowsInLabelOrder) {
   EXPECT_EQ(ItemDatas(c.Lst_Pos), (std::vector<long>{1, 12, 2, 3, 1, 12, 2, 3}));
 }
 
-TEST_F(ListsTest, TransportOffersOneLabelPerCodeAndARepeatedLabelTakesItsFirstCode) {
-  store.Put("TABLES", "MOYENSLOC",
-            {"", TestStore::Values({"1", "2", "7"}),
-             TestStore::Values({"Voiture", "Vélo", "Voiture", "Bus"})});
-  auto& c = Open("A003");
-  EXPECT_EQ(Entries(c.Cbo_LibMoyLocAidant), (Texts{"Voiture", "Vélo", "Voiture"}));
-  c.Cbo_LibMoyLocAidant.UserPick(2);
-  EXPECT_EQ(State().CodeMoyenLoc(), 1);
-}
-
-// Sector 012 has a single sub-sector with a single district, whose antenna is 030001.
-TEST_F(ListsTest, SingleChainIsFilledDownToTheAntennaTheAidantsOwnFirst) {
-  for (const auto& [aidant, shown] :
-       {std::pair{"A001", "012|Écluse|01|Port|01|Bassin|010|Hôpital Nord|001|Antenne Gare|Vélo|"},
-        std::pair{"A003", "012|Écluse|01|Port|01|Bassin|030|Centre Ouest|001|Antenne Port||"}}) {
-    auto& c = Open(aidant);
-    c.Txt_SecteurAidant.UserEdit("012");
-    EXPECT_EQ(Levels(c), shown);
-  }
+// Sector 012 has a single sub-sector with a single district, whose antenna is 030001; a
+// creation is filled down to it in the example scenarios.
+TEST_F(ListsTest, SingleChainKeepsTheAidantsOwnMedicalLevels) {
+  auto& c = Open("A001");
+  c.Txt_SecteurAidant.UserEdit("012");
+  EXPECT_EQ(Levels(c), "012|Écluse|01|Port|01|Bassin|010|Hôpital Nord|001|Antenne Gare|Vélo|");
 }
 
 TEST_F(ListsTest, StoredAntennaWinsForATypedDistrictNotForAChosenOne) {

@@ -40,6 +40,25 @@ class ScreenTest : public ::testing::Test {
     EXPECT_EQ(messages[0].title, forms::kMessageTitle);
     Host().ClearEvents();
   }
+  // The questions of leaving: a changed record, then a creation at level 2.
+  void ExpectSaveQuestion() {
+    ExpectOnlyMessage("Voulez-vous enregistrer les modifications apportées à cet article ?",
+                      forms::kStyleYesNoCancelQuestion);
+  }
+  void ExpectCreationQuestion() {
+    ExpectOnlyMessage("Etes-vous sûr de vouloir quitter cette création ?",
+                      forms::kStyleYesNoQuestion);
+  }
+  // Retour with the answer to the question it may ask.
+  void Retour(Ctr_Sectorisation& c, int answer) {
+    Host().QueueAnswer(answer);
+    c.Cmd_RetourSectorisation.UserClick();
+  }
+  // The aidant's stored record, or one attribute of it.
+  std::string Stored(const std::string& aidant) { return store.Get("CIVILAIDANT", aidant)->Text(); }
+  std::string Stored(const std::string& aidant, long attribute) {
+    return store.Element("CIVILAIDANT", aidant, attribute);
+  }
 
   static void Pick(forms::ComboBox& list, const std::string& text) {
     list.UserPick(IndexOf(list, text));

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <filesystem>
 
 #include "ScreenTest.h"
@@ -32,47 +31,6 @@ void ExpectOneHelpCall(const forms::ScriptedHost& host, long command) {
 
 using ShellTest = ScreenTest;
 
-TEST_F(ShellTest, FreshControlFollowsTheLayout) {
-  Ctr_Sectorisation& c = Fresh().Create();
-  // clang-format off
-  const std::pair<std::string, std::string> captions[] = {
-      {c.Etq_Aidant.Caption(), "Aidant : "}, {c.Etq_SecteurAidant.Caption(), "Secteur"},
-      {c.Etq_SousSecteurAidant.Caption(), "Sous-Secteur"},
-      {c.Etq_QuartierAidant.Caption(), "Quartier"},
-      {c.Etq_CentreMedAidant.Caption(), "Centre Médical"},
-      {c.Etq_AntMedAidant.Caption(), "Antenne Médicale"},
-      {c.Etq_MoyLocAidant.Caption(), "Moyen de Locomotion"},
-      {c.Etq_Pos.Caption(), "Secteurs possibles"}, {c.Etq_Sel.Caption(), "Secteurs sélectionnés"},
-      {c.Cmd_Tous.Caption(), "Tous"}, {c.Cmd_Ajoute.Caption(), "-->"}, {c.Cmd_Ote.Caption(), "<--"},
-      {c.Cmd_OkSectorisation.Caption(), "OK"}, {c.Cmd_RetourSectorisation.Caption(), "Retour"},
-      {c.Mnu_Aide.Caption(), "Aide"}, {c.Mnu_Sommaire.Caption(), "Aide_TARVENO"},
-      {c.Ong_Sectorisation.TabCaption(0), "Sectorisation"},
-      {c.Ong_Sectorisation.TabCaption(1), "Secteurs associés"}};
-  const Texts tabOrder = {
-      "Cmd_OkSectorisation", "Cmd_RetourSectorisation", "Ong_Sectorisation", "Txt_AntMedAidant",
-      "Txt_CentreMedAidant", "Txt_QuartierAidant", "Txt_SousSecteurAidant", "Txt_SecteurAidant",
-      "Cbo_LibAntMedAidant", "Cbo_LibCentreMedAidant", "Cbo_LibMoyLocAidant",
-      "Cbo_LibSecteurAidant", "Cbo_LibSousSecteurAidant", "Cbo_LibQuartierAidant", "Lst_Pos",
-      "Lst_Sel", "Cmd_Ajoute", "Cmd_Tous", "Cmd_Ote"};
-  // clang-format on
-  for (const auto& [shown, caption] : captions)
-    EXPECT_EQ(shown, caption);
-
-  for (const forms::Widget* widget : c.UserControl.Widgets()) {
-    const std::string& name = widget->Name();
-    EXPECT_TRUE(widget->Enabled() && widget->Visible()) << name;
-    const auto text = dynamic_cast<const forms::TextWidget*>(widget);
-    const auto list = dynamic_cast<const forms::ItemList*>(widget);
-    EXPECT_TRUE((!text || text->Text().empty()) && (!list || list->ListCount() == 0)) << name;
-    const auto position = std::find(tabOrder.begin(), tabOrder.end(), name);
-    EXPECT_EQ(widget->TabIndex(), position == tabOrder.end() ? -1 : position - tabOrder.begin())
-        << name;
-    const bool helped = name.starts_with("Txt_") || name.starts_with("Cbo_Lib") ||
-                        name == "Cmd_OkSectorisation" || name == "Cmd_RetourSectorisation";
-    EXPECT_EQ(widget->HelpContextID(), helped ? 10 : 0) << name;
-  }
-}
-
 // The host may hand everything over long before Init, or never call it.
 TEST_F(ShellTest, WithoutInitNothingIsOpenedTheLastRightsWinAndTheLevelIsKept) {
   Ctr_Sectorisation& c = Fresh().Create();
@@ -103,22 +61,7 @@ TEST_F(ShellTest, AnyTerminationReleasesTheSharedStoreAndAnErrorOfAUserActionIsS
                     forms::kStyleError);
 }
 
-// Tests and replays start each run from a new process by one assignment, which must reach
-// every name the screen's code uses.
-TEST_F(ShellTest, AFreshProcessStateForgetsWhatAnyControlLeft) {
-  store.SetCounter("2");
-  Open("A001");
-  ASSERT_FALSE(AllStoreObjectsReleased() || Variables::TheClient.IsNothing());
-  ASSERT_EQ(Variables::SaisieSecteurBloquee, basis::True);
-  TheProcess = ProcessState{};
-  EXPECT_TRUE(AllStoreObjectsReleased() && Variables::TheClient.IsNothing());
-  EXPECT_EQ(Variables::SaisieSecteurBloquee, basis::False);
-  EXPECT_EQ(std::tuple(ContextIDs::FenetreAide, ContextIDs::FichierAide),
-            std::tuple(0, std::string("DELVARO.HLP")));
-}
-
 TEST_F(ShellTest, HelpFileLiesBesideTheBinaryHoldingTheControl) {
-  EXPECT_EQ(ContextIDs::CheminFichierAide("/opt/delvaro"), "/opt/delvaro/Delvaro.HLP");
   EXPECT_EQ(ContextIDs::CheminFichierAide("/"), "/Delvaro.HLP");
   Fresh().Create();
   const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();

@@ -2,31 +2,24 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "DbTool.h"
 #include "StoreTestSupport.h"
+#include "ToolOutcome.h"
 #include "common/DemoData.h"
-#include "dba/DatabaseClient.h"
 #include "delvaro/Version.h"
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
 class DbToolRun : public ::testing::Test {
  protected:
-  Outcome Run(const std::vector<std::string>& arguments, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = DbTool(in, out, err).Run(arguments);
-    return {status, out.str(), err.str()};
+  ToolOutcome Run(const std::vector<std::string>& arguments, const std::string& input = "") {
+    return RunTool([&](std::istream& in, std::ostream& out,
+                       std::ostream& err) { return DbTool(in, out, err).Run(arguments); },
+                   input);
   }
 
-  Outcome OnDb(std::vector<std::string> arguments, const std::string& input = "") {
+  ToolOutcome OnDb(std::vector<std::string> arguments, const std::string& input = "") {
     arguments.insert(arguments.begin(), {"--db", db_});
     return Run(arguments, input);
   }
@@ -50,32 +43,22 @@ TEST_F(DbToolRun, AWrongCommandLineIsOneFrenchLineAndAHintWithStatusTwo) {
       {{"--db", db_, "query", "SSELECT SECTEUR", "--columns=0 un"},
        "--columns : « 0 un » n'est pas une"},
       {{"--db", db_, "export", "--columns", "0 1"}, "option inconnue « --columns »"},
-      {{"--db", db_, "--verbeux", "export"}, "option inconnue « --verbeux »"},
       {{"--db", "mysql://serveur/base", "export"}, "--db : adresse de base incorrecte"},
       {{"--db", "sqlite:", "export"}, "--db : adresse de base incorrecte « sqlite: »"},
-      {{"export"}, "l'option --db est obligatoire"}};
-  for (const auto& [arguments, reason] : wrong) {
-    const Outcome outcome = Run(arguments);
-    EXPECT_EQ(outcome.status, 2) << ::testing::PrintToString(arguments);
-    EXPECT_TRUE(outcome.err.starts_with(std::string("delvaro-db : ") + reason)) << outcome.err;
-    EXPECT_TRUE(outcome.err.ends_with(".\nPour l'aide : delvaro-db --help\n")) << outcome.err;
-    EXPECT_EQ(outcome.out, "");
-  }
+      {{"--db", ":memory:", "import", "-"}, "avec --db :memory:, import ne garderait rien"}};
+  for (const auto& [arguments, reason] : wrong)
+    ExpectRefused(Run(arguments), "delvaro-db", reason);
+  for (const char* level : {"3", "-1", "deux", "", "02"})
+    ExpectRefused(OnDb({"grant", "alice", "DOSAIDANTSECTEUR", level}), "delvaro-db",
+                  "NIVEAU : le niveau doit être 0, 1 ou 2");
   EXPECT_FALSE(std::filesystem::exists(db_));
 }
 
 TEST_F(DbToolRun, HelpAndVersionGoToTheStandardOutput) {
-  const Outcome help = Run({"--help"});
+  const ToolOutcome help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.out.starts_with("Tient les données")) << help.out;
-  for (const char* shown : {"Utilisation", "--db ADRESSE", "Commandes", "delete", "check"})
-    EXPECT_NE(help.out.find(shown), std::string::npos) << shown;
-  const Outcome commandHelp = Run({"query", "--help"});
-  EXPECT_EQ(commandHelp.status, 0);
-  EXPECT_NE(commandHelp.out.find("--columns"), std::string::npos);
-  const Outcome version = Run({"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "delvaro-db " DELVARO_VERSION "\n");
+  EXPECT_EQ(Run({"--version"}).out, "delvaro-db " DELVARO_VERSION "\n");
 }
 
 TEST_F(DbToolRun, OptionsTakeTheirValueAfterAnEqualsSignAndAroundTheCommand) {
@@ -96,31 +79,11 @@ TEST_F(DbToolRun, TheDemoDataLoadsWholeImportsBackByteForByteAndAnswersQueries) 
   EXPECT_EQ(Run({"--db", copy, "import", "-"}, exported).status, 0);
   EXPECT_EQ(Run({"--db", copy, "export"}).out, exported);
 
-  auto connection = dba::DatabaseClient().Connect("sqlite:" + db_);
-  // Keys begin with their parent's key, and a district names its antenna in attribute 2.
-  const struct {
-    const char *file, *parent;
-    long attribute;
-    std::size_t length;
-  } links[] = {{"SOUSSECTEUR", "SECTEUR", 0, 3},
-               {"QUARTIER", "SOUSSECTEUR", 0, 5},
-               {"ANTENNEMEDICALE", "CENTREMEDICAL", 0, 3},
-               {"QUARTIER", "ANTENNEMEDICALE", 2, std::string::npos}};
-  for (const auto& link : links) {
-    auto file = connection->OpenFile(link.file);
-    for (const std::string& key : file->ListKeys()) {
-      const std::string parent = file->ReadRecord(key)->Extract(link.attribute).Text();
-      EXPECT_NO_THROW(connection->OpenFile(link.parent)->ReadRecord(parent.substr(0, link.length)))
-          << link.file << " " << key;
-    }
-  }
-
   EXPECT_EQ(OnDb({"query", "SSELECT QUARTIER = '00501]' PAR 1", "--columns", "0 1 2"}).out,
             "0050101\tRue Marceau\t040001\n");
-  const Outcome shown = OnDb({"show", "COMPTEUR", "999"});
-  EXPECT_TRUE(shown.out.starts_with(R"({"file":"COMPTEUR","key":"999","record":["",)"));
-  EXPECT_TRUE(shown.out.ends_with(R"("","0"]})"
-                                  "\n"));
+  const std::string shown = OnDb({"show", "COMPTEUR", "999"}).out;
+  EXPECT_TRUE(shown.starts_with(R"({"file":"COMPTEUR","key":"999","record":["",)")) << shown;
+  EXPECT_TRUE(shown.ends_with("\"\",\"0\"]}\n")) << shown;
 }
 
 TEST_F(DbToolRun, FailuresGiveStatusOneAndImportIsAllOrNothing) {
@@ -129,50 +92,30 @@ TEST_F(DbToolRun, FailuresGiveStatusOneAndImportIsAllOrNothing) {
                          "\n"
                          R"({"file":"SECTEUR","key":"002","record":["Nord"],})"
                          "\n";
-  const Outcome failed = OnDb({"import", path});
+  const ToolOutcome failed = OnDb({"import", path});
   EXPECT_EQ(failed.status, 1);
   EXPECT_NE(failed.err.find("Ligne 2"), std::string::npos);
   EXPECT_EQ(OnDb({"export"}).out, "");
   EXPECT_EQ(OnDb({"import", folder_.File("absent.jsonl")}).status, 1);
 
   OnDb({"create", "SECTEUR"});
-  const Outcome missing = OnDb({"show", "SECTEUR", "999"});
+  const ToolOutcome missing = OnDb({"show", "SECTEUR", "999"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("introuvable"), std::string::npos);
   EXPECT_EQ(OnDb({"query", "SSELECT SECTEUR PAR"}).status, 1);
+
+  // A command that does not fill the store never creates it.
   const std::string absent = folder_.File("absent.db");
-  EXPECT_EQ(Run({"--db", absent, "query", "SSELECT SECTEUR PAR 1"}).status, 1);
-  EXPECT_FALSE(std::filesystem::exists(absent));
-}
-
-TEST_F(DbToolRun, ReadingNeverChangesAFileAndOnlyWritingCommandsMakeAStore) {
-  const std::string empty = folder_.File("empty.db");
-  std::ofstream(empty).close();
-  const std::string notes = folder_.File("notes.txt");
-  std::ofstream(notes) << "des notes, pas une base\n";
-  const std::vector<std::vector<std::string>> reads = {
-      {"export"}, {"show", "SECTEUR", "001"}, {"query", "SSELECT SECTEUR PAR 1"}};
-  for (const std::string& path : {empty, notes}) {
-    auto withDb = [&](std::vector<std::string> arguments) {
-      arguments.insert(arguments.begin(), {"--db", path});
-      return arguments;
-    };
-    const std::string before = FileBytes(path);
-    for (const auto& read : reads) {
-      const Outcome outcome = Run(withDb(read));
-      EXPECT_EQ(outcome.status, 1);
-      EXPECT_NE(outcome.err.find("n'est pas une base Delvaro."), std::string::npos) << outcome.err;
-      EXPECT_EQ(FileBytes(path), before) << path << " " << read[0];
-    }
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"query", "SSELECT SECTEUR PAR 1"},
+        {"delete", "A", "B"},
+        {"grant", "alice", "DOSAIDANTSECTEUR", "2"},
+        {"rights", "alice"}}) {
+    std::vector<std::string> arguments = {"--db", absent};
+    arguments.insert(arguments.end(), command.begin(), command.end());
+    EXPECT_EQ(Run(arguments).status, 1) << command[0];
   }
-  EXPECT_EQ(Run({"--db", notes, "demo"}).status, 1);
-  EXPECT_EQ(FileBytes(notes), "des notes, pas une base\n");
-  EXPECT_EQ(Run({"--db", empty, "demo"}).status, 0);
-  EXPECT_EQ(Run({"--db", empty, "show", "SECTEUR", "001"}).status, 0);
-
-  const Outcome memory = Run({"--db", ":memory:", "import", "-"}, FileBytes(notes));
-  EXPECT_EQ(memory.status, 2);
-  EXPECT_NE(memory.err.find("import ne garderait rien"), std::string::npos) << memory.err;
+  EXPECT_FALSE(std::filesystem::exists(absent));
 }
 
 TEST_F(DbToolRun, RightsAreShownWithTheirOriginGrantedAndRevoked) {
@@ -180,38 +123,73 @@ TEST_F(DbToolRun, RightsAreShownWithTheirOriginGrantedAndRevoked) {
   EXPECT_EQ(OnDb({"rights", "alice"}).out,
             "Droits de « alice » (ceux de « * », « alice » n'ayant pas d'enregistrement propre) "
             ":\nDOSAIDANTSECTEUR\t2\n");
-  const Outcome granted = OnDb({"grant", "alice", "DOSAIDANTSECTEUR", "1"});
-  EXPECT_EQ(granted.status, 0);
-  EXPECT_NE(granted.out.find("créé à partir de « * »"), std::string::npos) << granted.out;
+  EXPECT_NE(OnDb({"grant", "alice", "DOSAIDANTSECTEUR", "1"}).out.find("créé à partir de « * »"),
+            std::string::npos);
   EXPECT_EQ(OnDb({"rights", "alice"}).out,
             "Droits de « alice » (son propre enregistrement) :\nDOSAIDANTSECTEUR\t1\n");
-  EXPECT_NE(OnDb({"rights", "*"}).out.find("DOSAIDANTSECTEUR\t2"), std::string::npos);
-
   EXPECT_NE(OnDb({"revoke", "alice", "DOSAIDANTSECTEUR"}).out.find("plus aucun droit"),
             std::string::npos);
-  EXPECT_NE(OnDb({"rights", "alice"}).out.find("aucun écran"), std::string::npos);
   EXPECT_NE(OnDb({"revoke", "alice", "DOSAIDANTSECTEUR"}).out.find("rien n'est changé"),
             std::string::npos);
 
   // A damaged level reads as 0 and is pointed out.
   OnDb({"import", "-"},
-       R"({"file":"DROITSUTILISATEURS","key":"bruno","record":["DOSAIDANTSECTEUR","2 "]})"
-       "\n");
-  const Outcome damaged = OnDb({"rights", "bruno"});
+       R"({"file":"DROITSUTILISATEURS","key":"bruno","record":["DOSAIDANTSECTEUR","2 "]})");
+  const ToolOutcome damaged = OnDb({"rights", "bruno"});
   EXPECT_NE(damaged.out.find("DOSAIDANTSECTEUR\t0"), std::string::npos) << damaged.out;
   EXPECT_NE(damaged.err.find("attention"), std::string::npos);
 }
 
-TEST_F(DbToolRun, ARightsCommandNeedsAnExistingDatabaseAndALevelOfZeroOneOrTwo) {
-  for (const char* level : {"3", "-1", "deux", "", "02"}) {
-    const Outcome refused = OnDb({"grant", "alice", "DOSAIDANTSECTEUR", level});
-    EXPECT_EQ(refused.status, 2) << level;
-    EXPECT_NE(refused.err.find("le niveau doit être 0, 1 ou 2"), std::string::npos) << level;
-  }
-  EXPECT_EQ(OnDb({"revoke", "alice"}).status, 2);
-  EXPECT_EQ(OnDb({"grant", "alice", "DOSAIDANTSECTEUR", "2"}).status, 1);
-  EXPECT_EQ(OnDb({"rights", "alice"}).status, 1);
-  EXPECT_FALSE(std::filesystem::exists(db_));
+TEST_F(DbToolRun, CheckPassesTheDemoDataAndReportsEachBrokenReferenceOnALine) {
+  ASSERT_EQ(OnDb({"demo"}).status, 0);
+  const ToolOutcome clean = OnDb({"check"});
+  EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+  EXPECT_EQ(clean.out, "");
+
+  for (const auto& [file, key] : {std::pair{"ANTENNEMEDICALE", "010003"},
+                                  {"SECTEUR", "008"},
+                                  {"COMPTEUR", "999"},
+                                  {"SOUSSECTEUR", "00203"}})
+    ASSERT_EQ(OnDb({"delete", file, key}).status, 0) << file << " " << key;
+  // A record deleted already, or in no file, is reported and nothing is written.
+  const std::string before = OnDb({"export"}).out;
+  const ToolOutcome missing = OnDb({"delete", "SECTEUR", "008"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("Enregistrement introuvable : 008"), std::string::npos);
+  EXPECT_EQ(OnDb({"delete", "INCONNU", "003"}).status, 1);
+  EXPECT_EQ(OnDb({"export"}).out, before);
+
+  // An aidant whose every reference is broken; an empty one is no reference.
+  ASSERT_EQ(
+      OnDb(
+          {"import", "-"},
+          R"({"file":"CIVILAIDANT","key":"Z001","record":[)"
+          R"("","","","","","","","","","","","","","","","","","","","","","","","","","","","","","",)"
+          R"("009","00999","0099901","77","090001","","","","99999","","","",["001","042"]]})"
+          "\n"
+          R"({"file":"CIVILAIDANT","key":"Z002","record":["M.","SANS"]})")
+          .status,
+      0);
+  const ToolOutcome broken = OnDb({"check"});
+  EXPECT_EQ(broken.status, 1);
+  for (const char* line : {"QUARTIER 0010202 : l'antenne médicale « 010003 » n'existe pas.\n",
+                           "QUARTIER 0020301 : le sous-secteur « 00203 » n'existe pas.\n",
+                           "COMMUNES 37014 : le secteur « 008 » n'existe pas.\n",
+                           "COMPTEUR : l'enregistrement « 999 » n'existe pas.\n",
+                           "CIVILAIDANT A001 : le sous-secteur « 00203 » n'existe pas.\n",
+                           "CIVILAIDANT A004 : l'antenne médicale « 010003 » n'existe pas.\n",
+                           "CIVILAIDANT A015 : le secteur associé « 008 » n'existe pas.\n",
+                           "CIVILAIDANT Z001 : le secteur « 009 » n'existe pas.\n",
+                           "CIVILAIDANT Z001 : le sous-secteur « 00999 » n'existe pas.\n",
+                           "CIVILAIDANT Z001 : le quartier « 0099901 » n'existe pas.\n",
+                           "CIVILAIDANT Z001 : le centre médical « 090 » n'existe pas.\n",
+                           "CIVILAIDANT Z001 : l'antenne médicale « 090001 » n'existe pas.\n",
+                           "CIVILAIDANT Z001 : le moyen de locomotion « 77 » n'existe pas.\n",
+                           "CIVILAIDANT Z001 : la commune « 99999 » n'existe pas.\n",
+                           "CIVILAIDANT Z001 : le secteur associé « 042 » n'existe pas.\n"})
+    EXPECT_NE(broken.out.find(line), std::string::npos) << line << broken.out;
+  EXPECT_EQ(broken.out.find("Z002"), std::string::npos);
+  EXPECT_EQ(broken.out.find("secteur associé « 001 »"), std::string::npos);
 }
 
 }  // namespace

@@ -27,17 +27,6 @@ TEST_F(Lists, WrongIndexesAreErrorsAndReadingPastTheEndGivesNothing) {
   EXPECT_EQ(list.ListCount(), 4);
 }
 
-TEST_F(Lists, NewIndexNamesTheEntryAddedLastUntilOneIsRemoved) {
-  list.AddItem("milieu", 2);
-  list.SetItemData(list.NewIndex(), 7);
-  EXPECT_EQ(list.List(2), "milieu");
-  EXPECT_EQ(list.ItemData(2), 7);
-  list.AddItem("fin", 5);
-  EXPECT_EQ(list.NewIndex(), 5);
-  list.RemoveItem(0);
-  EXPECT_EQ(list.NewIndex(), -1);
-}
-
 TEST_F(Lists, TheChoiceAndTheSelectionStayWithTheirEntries) {
   label.SetText("Sud");
   label.AddItem("avant", 0);

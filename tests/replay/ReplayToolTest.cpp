@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "ToolOutcome.h"
 #include "dba/DatabaseClient.h"
 
 namespace fs = std::filesystem;
@@ -15,13 +15,7 @@ namespace {
 // delvaro-replay run on files of a fresh temporary folder.
 class ReplayToolTest : public testing::Test {
  protected:
-  ReplayToolTest()
-      : folder_(fs::path(testing::TempDir()) /
-                ("replay-" +
-                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()))) {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
+  ReplayToolTest() { fs::create_directories(folder_); }
   ~ReplayToolTest() override { fs::remove_all(folder_); }
 
   std::string Write(const std::string& name, const std::string& text) {
@@ -29,16 +23,17 @@ class ReplayToolTest : public testing::Test {
     return (folder_ / name).string();
   }
 
-  int Run(const std::vector<std::string>& arguments, const std::string& input = "") {
-    std::istringstream in(input);
-    out_.str("");
-    err_.str("");
-    return scenario::RunReplayTool(arguments, in, out_, err_);
+  ToolOutcome Run(const std::vector<std::string>& arguments, const std::string& input = "") {
+    return RunTool(
+        [&](std::istream& in, std::ostream& out, std::ostream& err) {
+          return scenario::RunReplayTool(arguments, in, out, err);
+        },
+        input);
   }
 
-  fs::path folder_;
-  std::ostringstream out_;
-  std::ostringstream err_;
+  const fs::path folder_ =
+      fs::path(testing::TempDir()) /
+      ("replay-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 
 const char* const kWrites = "record SECTEUR 009 [\"Neuf\"]\nexpect record SECTEUR 009 1 Neuf\n";
@@ -52,30 +47,21 @@ TEST_F(ReplayToolTest, AWrongCommandLineIsOneFrenchLineAndAHintWithStatus2) {
     const char* reason;
   } wrong[] = {
       {{}, "l'argument SCÉNARIO est obligatoire"},
-      {{"--db"}, "l'option --db attend une valeur"},
       {{"--verbose", "a.scn"}, "option inconnue « --verbose »"},
       {{"--db", "x.db", "--data", "y.jsonl", "a.scn"}, "--db et --data ne vont pas ensemble"},
       {{"--db=ftp://x", "a.scn"}, "--db : adresse de base incorrecte"},
       {{"--data", "-", "-"}, "l'entrée standard ne peut être lue qu'une fois"}};
-  for (const auto& [arguments, reason] : wrong) {
-    EXPECT_EQ(Run(arguments), 2) << testing::PrintToString(arguments);
-    EXPECT_TRUE(err_.str().starts_with(std::string("delvaro-replay : ") + reason)) << err_.str();
-    EXPECT_TRUE(err_.str().ends_with(".\nPour l'aide : delvaro-replay --help\n"));
-    EXPECT_EQ(out_.str(), "");
-  }
-  EXPECT_EQ(Run({"--help"}), 0);
-  EXPECT_NE(out_.str().find("--data FICHIER"), std::string::npos) << out_.str();
-  EXPECT_EQ(Run({"--version"}), 0);
-  EXPECT_TRUE(out_.str().starts_with("delvaro-replay 1.")) << out_.str();
+  for (const auto& [arguments, reason] : wrong)
+    ExpectRefused(Run(arguments), "delvaro-replay", reason);
+  EXPECT_NE(Run({"--help"}).out.find("--data FICHIER"), std::string::npos);
 }
 
 TEST_F(ReplayToolTest, AScriptOrTheDataMayComeFromTheStandardInput) {
-  EXPECT_EQ(Run({"-"}, "expect record SECTEUR 001 1 Centre-ville\n"), 0);
-  EXPECT_EQ(out_.str(), "1 passed, 0 failed\n");
-  EXPECT_EQ(Run({"--data=-", Write("reads.scn", kReads)},
-                R"({"file":"SECTEUR","key":"009","record":["Neuf"]})"),
-            0);
-  EXPECT_EQ(out_.str(), "1 passed, 0 failed\n");
+  EXPECT_EQ(Run({"-"}, "expect record SECTEUR 001 1 Centre-ville\n").out, "1 passed, 0 failed\n");
+  const ToolOutcome fromData = Run({"--data=-", Write("reads.scn", kReads)},
+                                   R"({"file":"SECTEUR","key":"009","record":["Neuf"]})");
+  EXPECT_EQ(fromData.status, 0);
+  EXPECT_EQ(fromData.out, "1 passed, 0 failed\n");
 }
 
 TEST_F(ReplayToolTest, DataIsLoadedAfreshForEachScriptAndTheWorstStatusWins) {
@@ -83,13 +69,15 @@ TEST_F(ReplayToolTest, DataIsLoadedAfreshForEachScriptAndTheWorstStatusWins) {
       Write("d.jsonl", R"({"file":"SECTEUR","key":"001","record":["Centre"]})");
   const std::string writes = Write("writes.scn", kWrites);
   const std::string reads = Write("reads.scn", kReads);
-  EXPECT_EQ(Run({"--data", data, writes, reads}), 1);
-  EXPECT_EQ(out_.str(), reads + ":1: expected record SECTEUR 009 1 \"Neuf\", got no record\n" +
+  const ToolOutcome failed = Run({"--data", data, writes, reads});
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.out, reads + ":1: expected record SECTEUR 009 1 \"Neuf\", got no record\n" +
                             "1 passed, 1 failed\n");
 
   const std::string missing = (folder_ / "absent.scn").string();
-  EXPECT_EQ(Run({"--data", data, missing, writes}), 2);
-  EXPECT_EQ(out_.str(), missing + ": impossible de lire ce scénario\n1 passed, 0 failed\n");
+  const ToolOutcome stopped = Run({"--data", data, missing, writes});
+  EXPECT_EQ(stopped.status, 2);
+  EXPECT_EQ(stopped.out, missing + ": impossible de lire ce scénario\n1 passed, 0 failed\n");
 }
 
 TEST_F(ReplayToolTest, ADatabaseFileIsUsedAsItIsAndKeepsWhatScriptsWrote) {
@@ -97,33 +85,24 @@ TEST_F(ReplayToolTest, ADatabaseFileIsUsedAsItIsAndKeepsWhatScriptsWrote) {
   dba::DatabaseClient()
       .Connect("sqlite:" + database, dba::OpenMode::kCreateIfMissing)
       ->CreateFile("SECTEUR");
-  EXPECT_EQ(Run({"--db", database, Write("writes.scn", kWrites), Write("reads.scn", kReads)}), 0);
-  EXPECT_EQ(out_.str(), "2 passed, 0 failed\n");
+  const ToolOutcome kept =
+      Run({"--db", database, Write("writes.scn", kWrites), Write("reads.scn", kReads)});
+  EXPECT_EQ(kept.status, 0);
+  EXPECT_EQ(kept.out, "2 passed, 0 failed\n");
 
-  EXPECT_EQ(Run({"--db", (folder_ / "absent.db").string(), Write("a.scn", kReads)}), 2);
-  EXPECT_NE(err_.str().find("base de données introuvable"), std::string::npos);
+  const std::string script = Write("a.scn", kReads);
+  const ToolOutcome absent = Run({"--db", (folder_ / "absent.db").string(), script});
+  EXPECT_EQ(absent.status, 2);
+  EXPECT_NE(absent.err.find("base de données introuvable"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder_ / "absent.db"));
 }
 
 TEST_F(ReplayToolTest, DataThatDoesNotLoadStopsEverythingAndNamesItsFile) {
-  const std::string script = Write("a.scn", kWrites);
-  const struct {
-    const char* text;
-    const char* reason;
-  } cases[] = {{"{\"file\":\"SECTEUR\"\n", "Ligne 1 : JSON malformé à la colonne"},
-               {"{\"file\":\"SECTEUR\",\"key\":\"1\",\"record\":[1E400]}\n",
-                "Ligne 1 : JSON malformé : nombre trop grand"}};
-  for (const auto& bad : cases) {
-    const std::string data = Write("bad.jsonl", bad.text);
-    EXPECT_EQ(Run({"--data", data, script}), 2);
-    EXPECT_EQ(err_.str().rfind("delvaro-replay : " + data + " : " + bad.reason, 0), 0u)
-        << err_.str();
-    EXPECT_EQ(out_.str(), "");
-  }
-  const std::string notAStore = Write("notes.db", "des notes");
-  EXPECT_EQ(Run({"--db", notAStore, script}), 2);
-  EXPECT_NE(err_.str().find("n'est pas une base Delvaro."), std::string::npos) << err_.str();
-  std::ostringstream left;
-  left << std::ifstream(notAStore).rdbuf();
-  EXPECT_EQ(left.str(), "des notes");
+  const std::string data = Write("bad.jsonl", R"({"file":"SECTEUR","key":"1","record":[1E400]})");
+  const ToolOutcome outcome = Run({"--data", data, Write("a.scn", kWrites)});
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_TRUE(outcome.err.starts_with("delvaro-replay : " + data +
+                                      " : Ligne 1 : JSON malformé : nombre trop grand"))
+      << outcome.err;
+  EXPECT_EQ(outcome.out, "");
 }
