@@ -51,11 +51,6 @@ class RecordingStorage final : public dba::Storage {
   void Delete(const std::string& file, const std::string& key) override {
     engine_->Delete(file, key);
   }
-  std::vector<dba::StoredRecord> Scan(const std::string& file,
-                                      const dba::KeyRange& range) override {
-    Note({Access::Kind::kScan, file, range.from, range.to, {}});
-    return engine_->Scan(file, range);
-  }
   void ScanEach(const std::string& file, const dba::KeyRange& range,
                 const RecordVisitor& visit) override {
     Note({Access::Kind::kScan, file, range.from, range.to, {}});

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "dba/FrenchCollation.h"
-#include "host/FoldedText.h"
+#include "qt/QtText.h"
 
 namespace host {
 
@@ -14,8 +13,8 @@ AidantListModel::Entry AidantListModel::EntryOf(const AidantRow& row) {
   Entry entry{{QString::fromStdString(row.code), QString::fromStdString(row.nom),
                QString::fromStdString(row.prenom), QString::fromStdString(row.secteur)},
               QString()};
-  entry.folded = FoldedText(entry.columns[kCode] + u'\n' + entry.columns[kNom] + u'\n' +
-                            entry.columns[kPrenom] + u'\n' + entry.columns[kSecteur]);
+  entry.folded = qtui::FoldedText(entry.columns[kCode] + u'\n' + entry.columns[kNom] + u'\n' +
+                                  entry.columns[kPrenom] + u'\n' + entry.columns[kSecteur]);
   return entry;
 }
 
@@ -23,10 +22,10 @@ void AidantListModel::SetRows(std::vector<AidantRow> rows) {
   // The full name collated as one text: letters decide first over surname and first
   // name alike, accents and case only between names that are otherwise the same. The
   // key ends with a zero byte no key holds inside, so the code after it breaks ties.
-  dba::FrenchCollation french;
   std::vector<std::string> keys(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i)
-    keys[i] = french.SortKey(rows[i].nom + ' ' + rows[i].prenom) + rows[i].code;
+    keys[i] = french_.SortKey(rows[i].nom + ' ' + rows[i].prenom) + rows[i].code;
+  french_.ForgetIfMany();
   std::vector<std::size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);
   std::sort(order.begin(), order.end(),
@@ -43,7 +42,7 @@ void AidantListModel::SetRows(std::vector<AidantRow> rows) {
 }
 
 void AidantListModel::SetFilter(const QString& text) {
-  const QString folded = FoldedText(text);
+  const QString folded = qtui::FoldedText(text);
   if (folded == filter_)
     return;
   // Typing one more letter can only narrow what is shown.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dba/FrenchCollation.h"
 #include "host/AidantDirectory.h"
 
 namespace host {
@@ -14,7 +15,8 @@ namespace host {
 // French order of surname then first name (É with E, case aside), then code; a filter
 // keeps the aidants whose code, names or sector contain its text, case and accents
 // aside. Built for a large service: every text is converted, sorted and folded once
-// when the rows are set, so that drawing and each keystroke of the filter only read.
+// when the rows are set, so that drawing and each keystroke of the filter only read,
+// and the rows set again after a save collate only the names they had not met.
 // UI thread only.
 class AidantListModel : public QAbstractTableModel {
   Q_OBJECT
@@ -56,6 +58,7 @@ class AidantListModel : public QAbstractTableModel {
   std::vector<Entry> entries_;
   std::vector<int> shown_;  // indexes of entries_ the filter keeps, in order
   QString filter_;          // folded
+  dba::FrenchCollation french_;
 };
 
 }  // namespace host

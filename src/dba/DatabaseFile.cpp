@@ -34,8 +34,8 @@ void DatabaseFile::DeleteRecord(const std::string& key) {
 
 std::vector<std::string> DatabaseFile::ListKeys() {
   std::vector<std::string> keys;
-  for (StoredRecord& record : storage_->Scan(name_, KeyRange::All()))
-    keys.push_back(std::move(record.key));
+  storage_->ScanEach(name_, KeyRange::All(),
+                     [&](std::string_view key, std::string_view) { keys.emplace_back(key); });
   return keys;
 }
 

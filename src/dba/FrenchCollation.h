@@ -7,6 +7,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "basis/Export.h"
+
 namespace dba {
 
 // French collation of UTF-8 texts: accents sort with their letter (É with E, not after
@@ -14,7 +16,7 @@ namespace dba {
 // text is collated once, however many comparisons follow, and the keys of texts met
 // before are kept: a text's key never changes, so a list sorted again after its data
 // changed collates only its new texts. One thread at a time.
-class FrenchCollation {
+class DELVARO_EXPORT FrenchCollation {
  public:
   FrenchCollation();
 

@@ -91,10 +91,10 @@ void JsonLines::Export(DatabaseConnection& connection, const std::vector<std::st
   // no truncated export behind.
   std::string lines;
   for (const std::string& file : chosen) {
-    for (const StoredRecord& record : storage.Scan(file, KeyRange::All())) {
-      lines += RecordJson::Format(file, record.key, record.body);
+    storage.ScanEach(file, KeyRange::All(), [&](std::string_view key, std::string_view body) {
+      lines += RecordJson::Format(file, std::string(key), body);
       lines += '\n';
-    }
+    });
   }
   output << lines;
 }

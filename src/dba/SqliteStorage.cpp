@@ -138,11 +138,15 @@ void SqliteStorage::WriteTransaction(const std::function<void()>& work) {
   // try to write would otherwise deadlock instead of waiting for each other.
   Execute("BEGIN IMMEDIATE");
   ++transactionDepth_;
+  const std::uint64_t writesBefore = ownWrites_;
   try {
     work();
     Execute("COMMIT");
   } catch (...) {
     --transactionDepth_;
+    // What was read after the writes no longer holds once they are undone.
+    if (ownWrites_ != writesBefore)
+      ++ownWrites_;
     if (!sqlite3_get_autocommit(db_.get()))
       sqlite3_exec(db_.get(), "ROLLBACK", nullptr, nullptr, nullptr);
     throw;
@@ -190,14 +194,6 @@ void SqliteStorage::Delete(const std::string& file, const std::string& key) {
     ++ownWrites_;
     SqliteQuery(*delete_).Bind(file).Bind(key).Run();
   });
-}
-
-std::vector<StoredRecord> SqliteStorage::Scan(const std::string& file, const KeyRange& range) {
-  std::vector<StoredRecord> records;
-  ScanEach(file, range, [&](std::string_view key, std::string_view body) {
-    records.push_back({std::string(key), std::string(body)});
-  });
-  return records;
 }
 
 void SqliteStorage::ScanEach(const std::string& file, const KeyRange& range,

@@ -27,7 +27,6 @@ class SqliteStorage final : public Storage {
   std::optional<std::string> Read(const std::string& file, const std::string& key) override;
   void Write(const std::string& file, const std::string& key, const std::string& body) override;
   void Delete(const std::string& file, const std::string& key) override;
-  std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) override;
   void ScanEach(const std::string& file, const KeyRange& range,
                 const RecordVisitor& visit) override;
   std::uint64_t DataVersion() override;
@@ -54,7 +53,8 @@ class SqliteStorage final : public Storage {
   int transactionDepth_ = 0;
   // SQLite's data_version moves only for other connections' commits; our own writes are
   // counted as they are made, so that what was derived inside a transaction is not
-  // taken for current after the next write of that same transaction.
+  // taken for current after the next write of that same transaction, and once more when
+  // a transaction that wrote is rolled back.
   std::uint64_t ownWrites_ = 0;
 };
 

@@ -68,24 +68,28 @@ class Storage {
   // Deleting a missing record changes nothing.
   virtual void Delete(const std::string& file, const std::string& key) = 0;
   // The records of the range in key order, read through the key index: the cost follows
-  // the records of the range, not the size of the file.
-  virtual std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) = 0;
-  // The same records handed one at a time to visit, which may not use this storage; the
-  // texts are valid only during the call, so a long range is never held whole. What visit
-  // throws ends the scan and goes to the caller.
+  // the records of the range, not the size of the file. visit gets them one at a time and
+  // may not use this storage; the texts are valid only during the call, so a long range is
+  // never held whole. What visit throws ends the scan and goes to the caller.
   using RecordVisitor = std::function<void(std::string_view key, std::string_view body)>;
   virtual void ScanEach(const std::string& file, const KeyRange& range,
-                        const RecordVisitor& visit) {
-    for (const StoredRecord& record : Scan(file, range))
-      visit(record.key, record.body);
+                        const RecordVisitor& visit) = 0;
+  // The same records, copied.
+  std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) {
+    std::vector<StoredRecord> records;
+    ScanEach(file, range, [&](std::string_view key, std::string_view body) {
+      records.push_back({std::string(key), std::string(body)});
+    });
+    return records;
   }
 
   // A number that differs from every earlier answer once a write has been committed since,
-  // through this connection (at once; on SQLite, at each write, before the commit) or any other:
-  // another process, another workstation (as soon as the engine tells this connection, well within
-  // a second). What a caller derived from the data (sort keys, results, a list on screen) stays
-  // valid while the number stays the same. Costs no round trip to a server: cheap enough to ask
-  // before every query. Never raises.
+  // through this connection (at once: at each write, before the commit, and again when a
+  // transaction that wrote is rolled back) or any other: another process, another
+  // workstation (as soon as the engine tells this connection, well within a second). What a caller
+  // derived from the data (sort keys, results, a list on screen) stays valid while the number stays
+  // the same. Costs no round trip to a server: cheap enough to ask before every query. Never
+  // raises.
   virtual std::uint64_t DataVersion() = 0;
 
   // The login the engine authenticated for this session, or nullopt for an engine that has

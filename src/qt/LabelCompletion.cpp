@@ -1,34 +1,29 @@
 #include "qt/LabelCompletion.h"
 
-#include <QLocale>
 #include <algorithm>
+#include <string>
+#include <utility>
+
+#include "qt/QtText.h"
 
 namespace qtui {
 
-LabelCompletion::LabelCompletion() : collator_(QLocale(QLocale::French, QLocale::France)) {}
-
-QString LabelCompletion::Folded(const QString& text) {
-  const QString decomposed = text.normalized(QString::NormalizationForm_D);
-  QString bare;
-  bare.reserve(decomposed.size());
-  for (const QChar c : decomposed) {
-    if (c.category() != QChar::Mark_NonSpacing)
-      bare.append(c);
-  }
-  return bare.toCaseFolded();
-}
-
-std::vector<int> LabelCompletion::Complete(const QStringList& entries, const QString& typed) const {
-  std::vector<int> found;
-  const QString prefix = Folded(typed);
+std::vector<int> LabelCompletion::Complete(const QStringList& entries, const QString& typed) {
+  const QString prefix = FoldedText(typed);
   if (prefix.isEmpty())
-    return found;
+    return {};
+  std::vector<std::pair<std::string, int>> keyed;
   for (int i = 0; i < entries.size(); ++i) {
-    if (Folded(entries[i]).startsWith(prefix))
-      found.push_back(i);
+    if (FoldedText(entries[i]).startsWith(prefix))
+      keyed.emplace_back(french_.SortKey(entries[i].toStdString()), i);
   }
-  std::stable_sort(found.begin(), found.end(),
-                   [&](int a, int b) { return collator_.compare(entries[a], entries[b]) < 0; });
+  french_.ForgetIfMany();
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<int> found;
+  found.reserve(keyed.size());
+  for (const auto& entry : keyed)
+    found.push_back(entry.second);
   return found;
 }
 

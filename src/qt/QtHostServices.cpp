@@ -53,44 +53,30 @@ QMessageBox::Icon IconOf(int style) {
   }
 }
 
-// The buttons are named here rather than by the platform, which names them in the
-// machine's language.
-QString FrenchText(QMessageBox::StandardButton button) {
-  switch (button) {
-    case QMessageBox::Yes:
-      return QStringLiteral("&Oui");
-    case QMessageBox::No:
-      return QStringLiteral("&Non");
-    case QMessageBox::Cancel:
-      return QStringLiteral("Annuler");
-    case QMessageBox::Abort:
-      return QStringLiteral("A&bandonner");
-    case QMessageBox::Retry:
-      return QStringLiteral("&Réessayer");
-    case QMessageBox::Ignore:
-      return QStringLiteral("&Ignorer");
-    default:
-      return QStringLiteral("OK");
-  }
-}
+// What each button says and answers. The buttons are named here rather than by the
+// platform, which names them in the machine's language. The first row stands for a box
+// closed without a button.
+struct ButtonMeaning {
+  QMessageBox::StandardButton button;
+  const char* text;
+  int answer;
+};
 
-int AnswerOf(QMessageBox::StandardButton button) {
-  switch (button) {
-    case QMessageBox::Cancel:
-      return forms::kAnswerCancel;
-    case QMessageBox::Abort:
-      return 3;
-    case QMessageBox::Retry:
-      return 4;
-    case QMessageBox::Ignore:
-      return 5;
-    case QMessageBox::Yes:
-      return forms::kAnswerYes;
-    case QMessageBox::No:
-      return forms::kAnswerNo;
-    default:
-      return forms::kAnswerOk;
-  }
+constexpr ButtonMeaning kButtonMeanings[] = {
+    {QMessageBox::Ok, "OK", forms::kAnswerOk},
+    {QMessageBox::Cancel, "Annuler", forms::kAnswerCancel},
+    {QMessageBox::Abort, "A&bandonner", 3},
+    {QMessageBox::Retry, "&Réessayer", 4},
+    {QMessageBox::Ignore, "&Ignorer", 5},
+    {QMessageBox::Yes, "&Oui", forms::kAnswerYes},
+    {QMessageBox::No, "&Non", forms::kAnswerNo},
+};
+
+const ButtonMeaning& MeaningOf(QMessageBox::StandardButton button) {
+  for (const ButtonMeaning& meaning : kButtonMeanings)
+    if (meaning.button == button)
+      return meaning;
+  return kButtonMeanings[0];
 }
 
 }  // namespace
@@ -110,9 +96,9 @@ int QtHostServices::ShowMessageBox(const std::string& text, int style, const std
   QMessageBox box(IconOf(style), ToQString(title), ToQString(text), set.buttons, &window_);
   box.setDefaultButton(set.first);
   for (QAbstractButton* button : box.buttons())
-    button->setText(FrenchText(box.standardButton(button)));
+    button->setText(QString::fromUtf8(MeaningOf(box.standardButton(button)).text));
   box.exec();
-  return AnswerOf(box.standardButton(box.clickedButton()));
+  return MeaningOf(box.standardButton(box.clickedButton())).answer;
 }
 
 void QtHostServices::Beep() {

@@ -12,4 +12,15 @@ QString CaptionText(const std::string& caption, QChar mnemonic) {
   return text;
 }
 
+QString FoldedText(const QString& text) {
+  const QString decomposed = text.normalized(QString::NormalizationForm_D);
+  QString bare;
+  bare.reserve(decomposed.size());
+  for (const QChar c : decomposed) {
+    if (c.category() != QChar::Mark_NonSpacing)
+      bare.append(c);
+  }
+  return bare.toCaseFolded();
+}
+
 }  // namespace qtui

@@ -15,6 +15,11 @@ inline QString ToQString(const std::string& text) {
 // mark a shortcut. A mnemonic letter, when given, is underlined at its first occurrence.
 QString CaptionText(const std::string& caption, QChar mnemonic = QChar());
 
+// The text as a search compares it, so that "etienne" finds "ÉTIENNE" and "eco" finds
+// "Écoles": decomposed, without its accents, case folded. Letters without a
+// decomposition (œ, ß) are only case folded.
+QString FoldedText(const QString& text);
+
 // Whether the Qt entries already read as the model's: count entries, textAt(i) their text.
 template <class TextAt>
 bool EntriesMatch(const forms::ItemList& model, int count, TextAt textAt) {

@@ -84,6 +84,8 @@ void SectorisationView::Run(const std::vector<std::string>& words,
                             const std::function<void()>& action) {
   if (detached_)
     return;
+  if (depth_ == 0)
+    focusRequested_ = false;
   ++depth_;
   try {
     action();
@@ -96,7 +98,10 @@ void SectorisationView::Run(const std::vector<std::string>& words,
   if (depth_ > 0)
     return;
   Refresh();
-  if (words.size() == 2 && words[0] == "click" && words[1] == control_.Cmd_OkSectorisation.Name())
+  // When OK refuses a text that is no choice, the control puts the focus on it; an
+  // empty choice leaves the focus to the screen.
+  if (words.size() == 2 && words[0] == "click" && words[1] == control_.Cmd_OkSectorisation.Name() &&
+      !focusRequested_)
     FocusMissingChoice();
   if (listener_ != nullptr)
     listener_->ActionDone(words);
@@ -126,6 +131,8 @@ void SectorisationView::FocusFirstField() {
 }
 
 void SectorisationView::FocusMissingChoice() {
+  // The rows before the one refused were all chosen, so it is the first one left empty;
+  // after a save that passed there is none.
   for (const FieldRow& row : rows_) {
     if (row.choice->Text().empty()) {
       row.entry->setFocus(Qt::OtherFocusReason);
@@ -167,6 +174,7 @@ void SectorisationView::FocusRequested(forms::Widget& widget) {
   auto found = bindings_.find(&widget);
   if (found == bindings_.end())
     return;
+  focusRequested_ = true;
   // A field enabled by the same handler must be enabled on screen to take the focus.
   Refresh();
   found->second->FocusTarget().setFocus(Qt::OtherFocusReason);

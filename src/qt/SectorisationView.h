@@ -70,8 +70,7 @@ class DELVARO_EXPORT SectorisationView : public QWidget,
   void ApplyTabOrder();
   void ShowPointer();
   void ShowState();
-  // After OK refused a missing choice, the focus goes where the missing row's caption
-  // leads.
+  // After OK refused an empty choice, the focus goes where that row's caption leads.
   void FocusMissingChoice();
 
   template <class Binding, class QtWidget, class Model, class... Extra>
@@ -98,6 +97,7 @@ class DELVARO_EXPORT SectorisationView : public QWidget,
   ActionListener* listener_ = nullptr;
   int depth_ = 0;
   bool refreshPosted_ = false;
+  bool focusRequested_ = false;  // by the control, during the outermost action
   bool detached_ = false;
 };
 

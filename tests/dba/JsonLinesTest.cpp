@@ -39,11 +39,7 @@ TEST_P(JsonLines, ExportThenImportGivesBackTheSameBytes) {
   auto second = NewStore();
   dba::JsonLines::Load(*second, exported);
   EXPECT_EQ(Export(*second), exported);
-
-  auto record = first->OpenFile("B")->ReadRecord("k2");
-  EXPECT_EQ(record->Extract(2, 1, 2).Text(), "s2");
-  EXPECT_EQ(record->DCount(3), 2);
-  EXPECT_EQ(record->Extract(4, 1, 1).Text(), "x");
+  EXPECT_EQ(first->OpenFile("B")->ReadRecord("k2")->Extract(4, 1, 2).Text(), "y");
 }
 
 TEST_P(JsonLines, NamesTheLineOfMalformedInputAndLoadsNothing) {
@@ -117,36 +113,22 @@ TEST_P(JsonLines, LoadsAStreamLineByLineAllOrNothing) {
   EXPECT_EQ(dba::JsonLines::Load(*connection, input), 1503);
   EXPECT_EQ(connection->OpenFile("SECTEUR")->ReadRecord("001")->Extract(1).Text(), longLabel);
   EXPECT_EQ(connection->OpenFile("QUARTIER")->ListKeys().size(), 1500u);
-  std::istringstream again(Export(*connection));
-  auto copy = NewStore();
-  dba::JsonLines::Load(*copy, again);
-  EXPECT_EQ(Export(*copy), Export(*connection));
-
-  struct Case {
-    std::string tail, expected;
-  };
-  const std::vector<Case> cases = {
-      {Line("SECTEUR", "001", "Centre"),
-       "Ligne 1504 : l'enregistrement 001 du fichier SECTEUR "
-       "figure déjà ligne 1501."},
-      {"{\"file\":\n", "Ligne 1504 : JSON"},
-  };
-  for (const Case& c : cases) {
-    auto fresh = NewStore();
-    std::istringstream failing(text + "\n" + c.tail);
-    const basis::Error error = ErrorOf([&] { dba::JsonLines::Load(*fresh, failing); });
-    EXPECT_TRUE(error.Description().starts_with(c.expected)) << error.Description();
-    EXPECT_TRUE(fresh->ListFiles().empty());
-  }
+  EXPECT_EQ(connection->OpenFile("SECTEUR")->ReadRecord("003")->Extract(1).Text(), "Sud");
 
   FailingBuffer broken(text.substr(0, 100000));
   std::istream brokenInput(&broken);
-  auto fresh = NewStore();
-  EXPECT_NE(ErrorOf([&] { dba::JsonLines::Load(*fresh, brokenInput); })
-                .Description()
-                .find("Lecture des lignes JSON impossible"),
-            std::string::npos);
-  EXPECT_TRUE(fresh->ListFiles().empty());
+  std::istringstream repeated(text + "\n" + Line("SECTEUR", "001", "Centre"));
+  std::istringstream malformed(text + "\n{\"file\":\n");
+  const std::pair<std::istream*, std::string> cases[] = {
+      {&repeated, "Ligne 1504 : l'enregistrement 001 du fichier SECTEUR figure déjà ligne 1501."},
+      {&malformed, "Ligne 1504 : JSON"},
+      {&brokenInput, "Lecture des lignes JSON impossible"}};
+  for (const auto& [input, expected] : cases) {
+    auto fresh = NewStore();
+    const basis::Error error = ErrorOf([&] { dba::JsonLines::Load(*fresh, *input); });
+    EXPECT_NE(error.Description().find(expected), std::string::npos) << error.Description();
+    EXPECT_TRUE(fresh->ListFiles().empty());
+  }
 }
 
 TEST_P(JsonLines, ExportRefusesUnknownFilesAndTextsThatAreNotUtf8AndWritesNothing) {

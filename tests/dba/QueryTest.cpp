@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
+#include <stdexcept>
+#include <thread>
 
 #include "StoreEngines.h"
 #include "StoreTestSupport.h"
 #include "TestStore.h"
+#include "dba/DatabaseClient.h"
 #include "dba/Marks.h"
+#include "dba/Storage.h"
 
 namespace {
 
@@ -41,7 +46,8 @@ class Query : public ::testing::TestWithParam<StoreEngine> {
     return rows;
   }
 
-  TestStore store_{GetParam().newStore()};
+  const std::string address_ = GetParam().newStore();
+  TestStore store_{address_};
 };
 
 TEST_P(Query, SelectsByKeyPrefixEqualityEndAndContent) {
@@ -122,6 +128,48 @@ TEST_P(Query, NamesWhatIsWrongWithAMalformedRequest) {
   const basis::Error unknown = ErrorOf([&] { Execute("SSELECT SECTEURS PAR 1"); });
   EXPECT_EQ(unknown.Number(), basis::kFileNotFound);
   EXPECT_NE(unknown.Description().find("SECTEURS"), std::string::npos);
+}
+
+// A result is kept for the same request sent again, never past a change: another
+// connection's commit (as soon as the engine tells this one) or each write of this one,
+// even inside its open transaction.
+TEST_P(Query, AKeptResultNeverOutlivesAChange) {
+  const std::string sectors = "SSELECT SECTEUR PAR 1";
+  dba::DatabaseConnection& mine = *store_.Connection();
+  const auto other = dba::DatabaseClient().Connect(address_);
+  EXPECT_EQ(Rows(sectors), (Table{"001 Centre-ville", "012 Écluse", "002 Nord", "003 Sud"}));
+  const auto start = mine.DataVersion();
+  other->OpenFile("SECTEUR")->ReadRecord("001");
+  EXPECT_EQ(mine.DataVersion(), start) << "a read alone changes nothing";
+  other->GetStorage().WriteTransaction([&] {
+    other->OpenFile("SECTEUR")->WriteRecord("002", dba::DynamicArray("Aval"));
+    other->OpenFile("SECTEUR")->DeleteRecord("001");
+  });
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (mine.DataVersion() == start && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_EQ(Rows(sectors), (Table{"002 Aval", "012 Écluse", "003 Sud"}));
+
+  mine.GetStorage().WriteTransaction([&] {
+    store_.Put("SECTEUR", "005", {"Abbaye"});
+    EXPECT_EQ(Rows(sectors).front(), "005 Abbaye");
+    store_.Put("SECTEUR", "006", {"Aaron"});
+    EXPECT_EQ(Rows(sectors).front(), "006 Aaron");
+  });
+  EXPECT_EQ(other->OpenFile("SECTEUR")->ListKeys().size(), 5u);
+  EXPECT_THROW(mine.GetStorage().WriteTransaction([&] {
+    store_.Put("SECTEUR", "007", {"Aa"});
+    EXPECT_EQ(Rows(sectors).front(), "007 Aa");
+    throw std::runtime_error("abandon");
+  }),
+               std::runtime_error);
+  EXPECT_EQ(Rows(sectors).front(), "006 Aaron") << "undone writes are not shown";
+
+  // The caller's result is its own.
+  const auto result = Execute(sectors);
+  const std::string text = result->Text();
+  result->Replace(1, 2, "Changé");
+  EXPECT_EQ(Execute(sectors)->Text(), text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, Query, ::testing::ValuesIn(StoreEngines()), StoreEngineName());

@@ -17,23 +17,6 @@ namespace {
 
 constexpr const char* kScreen = "DOSAIDANTSECTEUR";
 
-TEST(HostRightsTest, TheCommandLineMayLowerTheStoredLevelButNeverRaiseIt) {
-  EXPECT_EQ(host::EffectiveLevel(2, std::nullopt, "alice"), 2);
-  EXPECT_EQ(host::EffectiveLevel(0, std::nullopt, "alice"), 0);
-  EXPECT_EQ(host::EffectiveLevel(2, 1, "alice"), 1);
-  EXPECT_EQ(host::EffectiveLevel(1, 1, "alice"), 1);
-  try {
-    host::EffectiveLevel(1, 2, "alice");
-    ADD_FAILURE() << "raised";
-  } catch (const host::UsageError& error) {
-    EXPECT_STREQ(error.what(),
-                 "--level 2 refusé : « alice » n'a que le niveau 1 sur l'écran "
-                 "DOSAIDANTSECTEUR ; --level peut abaisser ce niveau, jamais l'élever");
-  }
-  EXPECT_THROW(host::EffectiveLevel(2, 3, "alice"), host::UsageError);
-  EXPECT_THROW(host::EffectiveLevel(2, -1, "alice"), host::UsageError);
-}
-
 TEST(HostRightsTest, TheSessionsLoginGetsItsStoredLevelShownInTheStatusBar) {
   TestStore store;
   store.LoadStandardWorld();
@@ -44,8 +27,6 @@ TEST(HostRightsTest, TheSessionsLoginGetsItsStoredLevelShownInTheStatusBar) {
   std::ostringstream warnings;
 
   const host::HostRights stored = host::LoadHostRights(*store.Connection(), std::nullopt, warnings);
-  EXPECT_EQ(stored.login, login);
-  EXPECT_EQ(stored.level, 1);
   EXPECT_EQ(stored.rights->RightsFor(kScreen)->AccessLevel(), 1);
   EXPECT_THROW(host::LoadHostRights(*store.Connection(), 2, warnings), host::UsageError);
   const host::HostRights lowered = host::LoadHostRights(*store.Connection(), 0, warnings);

@@ -1,5 +1,5 @@
 // The control with rights read from the store: the stored level decides what the user
-// may do, and the control's own use of the level is the same as with rights in memory.
+// may do.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -38,16 +38,6 @@ TEST_F(RightsOnScreenTest, OkIsShownOnlyToALoginTheStoreLetsModify) {
     ControlHarness harness(store, RightsOf(c.login));
     EXPECT_EQ(harness.Open("A001").Cmd_OkSectorisation.Visible(), c.mayModify) << c.login;
   }
-}
-
-TEST_F(RightsOnScreenTest, LockedEntryLowersTheStoredLevelToOneUntilTheControlEnds) {
-  store.SetCounter("2");
-  ControlHarness harness(store, RightsOf("quelqu'un"));
-  harness.Open("A003");
-  EXPECT_EQ(harness.Screen().AccessLevel(), 1);
-  harness.Close();
-  EXPECT_EQ(harness.Screen().AccessLevel(), 2);
-  EXPECT_EQ(store.Element(kFile, "*", 2), "2") << "the stored rights are never lowered";
 }
 
 }  // namespace

@@ -72,7 +72,8 @@ TEST_F(ServerRightsTest, AConsultationRolesSaveIsRefusedByTheServerAndTheScreenS
 
   const auto messages = harness.Host().Messages();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].text.find("permission refusée"), std::string::npos) << messages[0].text;
+  EXPECT_NE(messages[0].text.find("permission refusée (42501 "), std::string::npos)
+      << messages[0].text;
   EXPECT_FALSE(harness.Host().Unloaded());
   EXPECT_EQ(c.W_SortirSectorisation, basis::False);
   EXPECT_EQ(store.Element("CIVILAIDANT", "A001", 34), "2");

@@ -145,8 +145,12 @@ void PostgresServer::StartServer() const {
 
 PostgresServer& PostgresServer::Shared() {
   static const std::unique_ptr<PostgresServer> server = [] {
-    std::unique_ptr<PostgresServer> shared = Load(DELVARO_TEST_POSTGRES_STATE);
-    return shared ? std::move(shared) : Start();
+    // The run's server is used as it is and left running, when it answers.
+    std::unique_ptr<PostgresServer> shared = Adopt(DELVARO_TEST_POSTGRES_STATE);
+    if (!shared)
+      return Start();
+    shared->owner_ = false;
+    return PQping(shared->Address("postgres").c_str()) == PQPING_OK ? std::move(shared) : Start();
   }();
   return *server;
 }
@@ -158,16 +162,6 @@ std::unique_ptr<PostgresServer> PostgresServer::Adopt(const std::string& stateFi
   if (!(state >> folder >> port))
     return nullptr;
   return std::unique_ptr<PostgresServer>(new PostgresServer(folder, port, true));
-}
-
-std::unique_ptr<PostgresServer> PostgresServer::Load(const std::string& stateFile) {
-  std::unique_ptr<PostgresServer> server = Adopt(stateFile);
-  if (!server)
-    return nullptr;
-  server->LeaveRunning();
-  if (PQping(server->Address("postgres").c_str()) != PQPING_OK)
-    return nullptr;
-  return server;
 }
 
 void PostgresServer::Save(const std::string& stateFile) const {

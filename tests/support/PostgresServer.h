@@ -18,9 +18,6 @@ class PostgresServer {
   // one started for this process and stopped when it exits.
   static PostgresServer& Shared();
 
-  // The server of a state file that Save wrote, used as it is; nullptr when there is none
-  // or when its server does not answer.
-  static std::unique_ptr<PostgresServer> Load(const std::string& stateFile);
   // The cluster of a state file, to be stopped and removed with the object whatever its
   // state; nullptr when there is no state file.
   static std::unique_ptr<PostgresServer> Adopt(const std::string& stateFile);

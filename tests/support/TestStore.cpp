@@ -1,5 +1,7 @@
 #include "TestStore.h"
 
+#include <span>
+
 #include "basis/Error.h"
 #include "dba/Marks.h"
 #include "dba/Storage.h"
@@ -9,6 +11,16 @@ namespace {
 const char* const kFiles[] = {"CIVILAIDANT",     "TABLES",   "SECTEUR",
                               "SOUSSECTEUR",     "QUARTIER", "CENTREMEDICAL",
                               "ANTENNEMEDICALE", "COMMUNES", "COMPTEUR"};
+
+std::string Joined(std::span<const std::string> parts, char mark) {
+  std::string text;
+  for (const std::string& part : parts) {
+    if (&part != parts.data())
+      text += mark;
+    text += part;
+  }
+  return text;
+}
 
 }  // namespace
 
@@ -23,13 +35,8 @@ TestStore::TestStore(const std::string& address)
 
 void TestStore::Put(const std::string& file, const std::string& key,
                     const std::vector<std::string>& attributes) {
-  std::string text;
-  for (std::size_t i = 0; i < attributes.size(); ++i) {
-    if (i > 0)
-      text += dba::kAttributeMark;
-    text += attributes[i];
-  }
-  connection_->OpenFile(file)->WriteRecord(key, dba::DynamicArray(key, text));
+  connection_->OpenFile(file)->WriteRecord(
+      key, dba::DynamicArray(key, Joined(attributes, dba::kAttributeMark)));
 }
 
 void TestStore::PutAidant(const std::string& key, const std::map<long, std::string>& attributes) {
@@ -67,15 +74,7 @@ std::string TestStore::Element(const std::string& file, const std::string& key, 
 }
 
 std::string TestStore::Values(std::initializer_list<std::string> values) {
-  std::string text;
-  bool first = true;
-  for (const auto& value : values) {
-    if (!first)
-      text += dba::kValueMark;
-    text += value;
-    first = false;
-  }
-  return text;
+  return Joined({values.begin(), values.size()}, dba::kValueMark);
 }
 
 void TestStore::LoadStandardWorld() {
@@ -110,23 +109,15 @@ void TestStore::LoadStandardWorld() {
   Put("COMMUNES", "75002", {"Paris 2e", "", ""});
   SetCounter("0");
 
-  auto aidant = [](const std::string& nom, const std::string& prenom) {
-    std::vector<std::string> attributes(43);
-    attributes[1] = nom;
-    attributes[2] = prenom;
-    return attributes;
-  };
-  std::vector<std::string> a001 = aidant("DUPONT", "Marie");
-  a001[30] = "001";
-  a001[31] = "00101";
-  a001[32] = "0010101";
-  a001[33] = "2";
-  a001[34] = "010001";
-  a001[38] = "75001";
-  a001[42] = Values({"002", "012"});
-  Put("CIVILAIDANT", "A001", a001);
-  std::vector<std::string> a002 = aidant("MARTIN", "Jean");
-  a002[38] = "75001";
-  Put("CIVILAIDANT", "A002", a002);
-  Put("CIVILAIDANT", "A003", aidant("PETIT", "Léa"));
+  PutAidant("A001", {{2, "DUPONT"},
+                     {3, "Marie"},
+                     {31, "001"},
+                     {32, "00101"},
+                     {33, "0010101"},
+                     {34, "2"},
+                     {35, "010001"},
+                     {39, "75001"},
+                     {43, Values({"002", "012"})}});
+  PutAidant("A002", {{2, "MARTIN"}, {3, "Jean"}, {39, "75001"}, {43, ""}});
+  PutAidant("A003", {{2, "PETIT"}, {3, "Léa"}, {43, ""}});
 }

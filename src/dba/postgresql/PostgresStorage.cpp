@@ -93,8 +93,9 @@ void PostgresStorage::Connect(PostgresActivity activity) {
   // on, and a save waits for another workstation's lock as long as on an embedded file.
   static constexpr std::array<const char*, 5> kKeywords = {"connect_timeout", "application_name",
                                                            "options", "dbname", nullptr};
-  const std::array<const char*, 5> values = {"10", "Delvaro", "-c lock_timeout=5000 -c plan_cache_mode=force_custom_plan", uri_.c_str(),
-                                             nullptr};
+  const std::array<const char*, 5> values = {
+      "10", "Delvaro", "-c lock_timeout=5000 -c plan_cache_mode=force_custom_plan", uri_.c_str(),
+      nullptr};
   connection_.reset(PQconnectdbParams(kKeywords.data(), values.data(), 1));
   if (!connection_ || PQstatus(connection_.get()) != CONNECTION_OK) {
     const std::string cause = ConnectionMessage(connection_.get());
@@ -196,6 +197,9 @@ void PostgresStorage::WriteTransaction(const std::function<void()>& work) {
     Commit();
   } catch (...) {
     transactionDepth_ = 0;
+    // What was read after the writes no longer holds once they are undone.
+    if (wroteInTransaction_)
+      ++ownWrites_;
     if (connection_ && PQtransactionStatus(connection_.get()) != PQTRANS_IDLE)
       PQclear(PQexec(connection_.get(), "ROLLBACK"));
     throw;
@@ -210,10 +214,8 @@ void PostgresStorage::Commit() {
   }
   const std::int64_t transaction = Run(kAnnounce, {}).Integer(0, 0);
   const PostgresResult committed(PQexec(connection_.get(), "COMMIT"));
-  if (committed.Succeeded()) {
-    ++ownCommits_;
+  if (committed.Succeeded())
     return;
-  }
   if (!PostgresConnectionLost(connection_.get(), committed.Handle()))
     RaisePostgresFailure(connection_.get(), committed.Handle(), PostgresActivity::kSaving);
   // The server may have committed before the connection broke: ask a new connection what
@@ -230,10 +232,8 @@ void PostgresStorage::Commit() {
   const char* values[] = {number.c_str()};
   const PostgresResult status(PQexecParams(connection_.get(), "SELECT txid_status($1::bigint)", 1,
                                            nullptr, values, nullptr, nullptr, 0));
-  if (status.Succeeded() && status.Field(0, 0) == "committed") {
-    ++ownCommits_;
+  if (status.Succeeded() && status.Field(0, 0) == "committed")
     return;
-  }
   RaiseDatabaseUnreachable(cause, PostgresActivity::kSaving);
 }
 
@@ -242,6 +242,7 @@ void PostgresStorage::Changed(Statement statement,
   WriteTransaction([&] {
     Run(statement, parameters);
     wroteInTransaction_ = true;
+    ++ownWrites_;
   });
 }
 
@@ -278,21 +279,20 @@ void PostgresStorage::Delete(const std::string& file, const std::string& key) {
   Changed(kDelete, {file, key});
 }
 
-std::vector<StoredRecord> PostgresStorage::Scan(const std::string& file, const KeyRange& range) {
+void PostgresStorage::ScanEach(const std::string& file, const KeyRange& range,
+                               const RecordVisitor& visit) {
+  // The visitor reads the fields where the result holds them, not from copies.
   const PostgresResult result = range.to ? Run(kScanBetween, {file, range.from, *range.to})
                                          : Run(kScanFrom, {file, range.from});
-  std::vector<StoredRecord> records;
-  records.reserve(result.Rows());
   for (int row = 0; row < result.Rows(); ++row)
-    records.push_back({std::string(result.Field(row, 0)), std::string(result.Field(row, 1))});
-  return records;
+    visit(result.Field(row, 0), result.Field(row, 1));
 }
 
 std::uint64_t PostgresStorage::DataVersion() {
   // Reads what the server has already sent, without a round trip.
   if (connection_ && PQstatus(connection_.get()) == CONNECTION_OK) {
     PQconsumeInput(connection_.get());
-    // Our own commits are counted as they return; their echo would count them twice,
+    // Our own writes are counted as they are made; their echo would count them again,
     // late, as if someone else had written.
     const int ownProcess = PQbackendPID(connection_.get());
     while (PGnotify* notification = PQnotifies(connection_.get())) {
@@ -301,7 +301,7 @@ std::uint64_t PostgresStorage::DataVersion() {
       PQfreemem(notification);
     }
   }
-  return notifications_ + ownCommits_ + connections_;
+  return notifications_ + ownWrites_ + connections_;
 }
 
 std::optional<std::string> PostgresStorage::SessionUser() {

@@ -48,7 +48,8 @@ class PostgresStorage final : public Storage {
   std::optional<std::string> Read(const std::string& file, const std::string& key) override;
   void Write(const std::string& file, const std::string& key, const std::string& body) override;
   void Delete(const std::string& file, const std::string& key) override;
-  std::vector<StoredRecord> Scan(const std::string& file, const KeyRange& range) override;
+  void ScanEach(const std::string& file, const KeyRange& range,
+                const RecordVisitor& visit) override;
   std::uint64_t DataVersion() override;
   // The server's session_user.
   std::optional<std::string> SessionUser() override;
@@ -79,8 +80,10 @@ class PostgresStorage final : public Storage {
   std::optional<std::string> sessionUser_;
   int transactionDepth_ = 0;
   bool wroteInTransaction_ = false;
-  // Each moves only forwards, so their sum changes whenever one of them does.
-  std::uint64_t notifications_ = 0, ownCommits_ = 0, connections_ = 0;
+  // Each moves only forwards, so their sum changes whenever one of them does. Our own
+  // writes count as they are made, not at the commit, so that what was derived inside a
+  // transaction is not taken for current after the next write of that same transaction.
+  std::uint64_t notifications_ = 0, ownWrites_ = 0, connections_ = 0;
 };
 
 }  // namespace dba

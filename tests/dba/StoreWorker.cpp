@@ -4,8 +4,9 @@
 //     reads the aidant, says "read", waits for a line, then changes one attribute and
 //     saves: says "saved", or "refused NUMBER" when the store refuses.
 //   delvaro-store-worker ADDRESS saves INDEX COUNT
-//     COUNT times: sets attribute 1 of its own aidant W<INDEX> and attribute INDEX of the
-//     aidant every worker shares to the round's number, each by a read and a save.
+//     COUNT times (0: until killed): sets attribute 1 of its own aidant W<INDEX> and
+//     attribute INDEX of the aidant every worker shares to the round's number, each by a
+//     read and a save.
 #include <iostream>
 #include <string>
 
@@ -41,7 +42,7 @@ int Edit(dba::DatabaseFile& file, char** arguments) {
 int Saves(dba::DatabaseFile& file, char** arguments) {
   const long index = std::stol(arguments[0]);
   const long rounds = std::stol(arguments[1]);
-  for (long round = 1; round <= rounds; ++round) {
+  for (long round = 1; rounds == 0 || round <= rounds; ++round) {
     Save(file, "W" + std::to_string(index), 1, std::to_string(round));
     Save(file, "SHARED", index, std::to_string(round));
   }
