@@ -115,16 +115,6 @@ void CommitCuttingRelay::Relay() {
       continue;
     if (watched[0].revents)
       break;
-    if (watched[1].revents) {
-      Pair pair;
-      pair.client = accept(listener_, nullptr, nullptr);
-      pair.server = socket(AF_UNIX, SOCK_STREAM, 0);
-      const sockaddr_un address = SocketAddress(serverSocket_);
-      if (connect(pair.server, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
-        pairs.push_back(std::move(pair));
-      else
-        pair.Close();
-    }
     std::size_t index = 2;
     for (Pair& pair : pairs) {
       const short fromClient = watched[index++].revents;
@@ -160,6 +150,17 @@ void CommitCuttingRelay::Relay() {
       }
     }
     pairs.remove_if([](const Pair& pair) { return pair.closed; });
+    // Only after the pairs that were watched, which the indices above follow.
+    if (watched[1].revents) {
+      Pair pair;
+      pair.client = accept(listener_, nullptr, nullptr);
+      pair.server = socket(AF_UNIX, SOCK_STREAM, 0);
+      const sockaddr_un address = SocketAddress(serverSocket_);
+      if (connect(pair.server, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+        pairs.push_back(std::move(pair));
+      else
+        pair.Close();
+    }
   }
   for (Pair& pair : pairs)
     pair.Close();
