@@ -2,10 +2,17 @@
 
 #include <cmath>
 #include <sstream>
+#include <utility>
 
 namespace basis {
 
-std::string Variant::Text() const {
+std::string Variant::Text() && {
+  if (auto* text = std::get_if<std::string>(&value_))
+    return std::move(*text);
+  return std::as_const(*this).Text();
+}
+
+std::string Variant::Text() const& {
   if (const auto* text = std::get_if<std::string>(&value_))
     return *text;
   if (const auto* number = std::get_if<double>(&value_)) {

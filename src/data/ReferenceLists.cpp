@@ -35,8 +35,8 @@ basis::Integer FillLabelList(
   list.Clear();
   for (basis::Integer i = 0; i < n; i = basis::Add(i, 1)) {
     const basis::Integer r = basis::Add(i, 1);
-    const std::string label = fields::RowLabel(rows, r);
-    list.AddItem(label);
+    std::string label = fields::RowLabel(rows, r);
+    list.AddItem(alsoForRow ? label : std::move(label));
     if (alsoForRow)
       alsoForRow(r, label);
   }

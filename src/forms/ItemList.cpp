@@ -1,6 +1,7 @@
 #include "forms/ItemList.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "basis/Error.h"
 
@@ -13,13 +14,13 @@ std::string ItemList::List(int index) const {
   return items_[static_cast<std::size_t>(index)].text;
 }
 
-void ItemList::AddItem(const std::string& text, int index) {
+void ItemList::AddItem(std::string text, int index) {
   if (index == -1) {
     index = ListCount();
   } else if (index < 0 || index > ListCount()) {
     throw basis::Error(basis::kInvalidProcedureCall);
   }
-  items_.insert(items_.begin() + index, Item{text});
+  items_.insert(items_.begin() + index, Item{std::move(text)});
   newIndex_ = index;
   if (listIndex_ >= index) {
     ++listIndex_;  // the chosen entry moved down with the insertion

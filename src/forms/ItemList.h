@@ -17,7 +17,7 @@ class DELVARO_EXPORT ItemList {
   // The text of entry i; "" for an index outside the list.
   std::string List(int index) const;
   // Appends (index -1) or inserts the entry; an index past the end is error 5.
-  void AddItem(const std::string& text, int index = -1);
+  void AddItem(std::string text, int index = -1);
   // A wrong index is error 5.
   void RemoveItem(int index);
   // A wrong index is error 381.
