@@ -111,22 +111,6 @@ long RawFloor::ReadFile(const std::string& file) {
   return Step(scanFrom_);
 }
 
-void RawFloor::Touch(const std::string& file, const std::string& key) {
-  Execute("BEGIN IMMEDIATE");
-  Bind(read_, 1, file);
-  Bind(read_, 2, key);
-  std::string body;
-  if (sqlite3_step(read_) == SQLITE_ROW)
-    body.assign(static_cast<const char*>(sqlite3_column_blob(read_, 0)),
-                static_cast<std::size_t>(sqlite3_column_bytes(read_, 0)));
-  sqlite3_reset(read_);
-  Bind(write_, 1, file);
-  Bind(write_, 2, key);
-  Bind(write_, 3, body);
-  Step(write_);
-  Execute("COMMIT");
-}
-
 void RawFloor::InsertAll(
     const std::function<void(const std::function<void(const std::string&, const std::string&,
                                                       const std::string&)>&)>& produce) {

@@ -22,9 +22,6 @@ class RawFloor {
   void Run(const std::vector<RecordingStorage::Access>& accesses);
   // Reads every record of a file in key order; gives the number of rows.
   long ReadFile(const std::string& file);
-  // Commits a rewrite of one record as it is: every other connection sees a new version
-  // of the data.
-  void Touch(const std::string& file, const std::string& key);
   // Inserts records in one transaction, through the callback's calls.
   void InsertAll(
       const std::function<void(const std::function<void(const std::string&, const std::string&,

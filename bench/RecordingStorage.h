@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "dba/DatabaseConnection.h"
 #include "dba/Storage.h"
 
-// An engine that passes everything to another and, while recording, notes each distinct
-// read and write: what the product asked of SQLite, which is the work it cannot avoid.
+// An engine that passes everything to the engine of another connection and, while
+// recording, notes each distinct read and write: what the product asked of the engine,
+// which is the work it cannot avoid.
 class RecordingStorage final : public dba::Storage {
  public:
   struct Access {
@@ -22,7 +24,8 @@ class RecordingStorage final : public dba::Storage {
     bool operator==(const Access&) const = default;
   };
 
-  explicit RecordingStorage(std::shared_ptr<dba::Storage> engine) : engine_(std::move(engine)) {}
+  explicit RecordingStorage(std::shared_ptr<dba::DatabaseConnection> connection)
+      : connection_(std::move(connection)), engine_(&connection_->GetStorage()) {}
 
   void StartRecording() {
     accesses_.clear();
@@ -70,7 +73,8 @@ class RecordingStorage final : public dba::Storage {
     accesses_.push_back(std::move(access));
   }
 
-  std::shared_ptr<dba::Storage> engine_;
+  std::shared_ptr<dba::DatabaseConnection> connection_;
+  dba::Storage* engine_;
   bool recording_ = false;
   std::vector<Access> accesses_;
 };

@@ -1,19 +1,25 @@
-// Each user interaction on the screen, at the office and stress scales, beside its raw
-// floor: the distinct reads and writes it sent to SQLite, sent straight through prepared
-// statements. "warm": nothing changed in the database since the last interaction;
-// "cold": another connection committed just before, so nothing kept may be reused.
+// Each user interaction on the screen, on SQLite at the office and stress scales beside
+// its raw floor (the distinct reads and writes it sent to SQLite, sent straight through
+// prepared statements), and on PostgreSQL at the office scale over a local socket.
+// "warm": nothing changed in the database since the last interaction; "cold": another
+// workstation committed just before, so nothing kept may be reused.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "RawFloor.h"
 #include "Screen.h"
 #include "ServiceDatabase.h"
 #include "SideBySide.h"
+#include "StoreEngines.h"
 #include "control/Variables.h"
+#include "dba/DatabaseClient.h"
 
 namespace {
 
@@ -29,6 +35,10 @@ struct Interaction {
 };
 
 const std::string kAidant = ServiceGenerator::AidantKey(1);
+// A fixed count of actions, enough for a 99th percentile: what prepares each action (often
+// a whole Init) and a cold run's commit are not timed, so a run bound by the time measured
+// would repeat them without end for an action of a microsecond.
+constexpr benchmark::IterationCount kRuns = 500;
 
 // The screen of aidant 1 as Init leaves it, opened again only when an earlier action
 // ended it.
@@ -135,18 +145,55 @@ std::vector<Interaction> Interactions() {
   };
 }
 
-void Measure(benchmark::State& state, const std::string& scale, const Interaction& interaction,
-             bool cold) {
-  ServiceDatabase& database = ServiceDatabase::Of(scale);
+// Another workstation on the same store: each Commit changes one record that the screen
+// does not read, and returns once the screen's connection has learnt of it (a server's
+// notification may come a little after the commit), so that nothing kept is reused.
+class OtherWorkstation {
+ public:
+  explicit OtherWorkstation(ServiceDatabase& database)
+      : database_(database), connection_(dba::DatabaseClient().Connect(database.Address())) {}
+
+  // Returns false when the screen's connection did not see the commit within a second.
+  bool Commit() {
+    const std::uint64_t seen = database_.Recorder().DataVersion();
+    dba::Storage& storage = connection_->GetStorage();
+    // A new value each time: SQLite commits a record rewritten as it was without
+    // writing anything, and no connection would see a new data version.
+    storage.WriteTransaction([&] {
+      const auto last = storage.Read("COMPTEUR", "AUTREPOSTE");
+      storage.Write("COMPTEUR", "AUTREPOSTE", std::to_string(std::stol(last.value_or("0")) + 1));
+    });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (database_.Recorder().DataVersion() == seen) {
+      if (std::chrono::steady_clock::now() > deadline)
+        return false;
+      std::this_thread::sleep_for(std::chrono::microseconds(50));
+    }
+    return true;
+  }
+
+ private:
+  ServiceDatabase& database_;
+  std::shared_ptr<dba::DatabaseConnection> connection_;
+};
+
+void Measure(benchmark::State& state, const std::string& engine, const std::string& scale,
+             const Interaction& interaction, bool cold) {
+  ServiceDatabase& database = ServiceDatabase::Of(scale, engine);
   const ServiceGenerator& generator = database.Generator();
   Screen screen(database.Connect());
-  RawFloor floor(database.Path());
-  RawFloor otherWorkstation(database.Path());
-  const auto invalidate = [&] { otherWorkstation.Touch("COMPTEUR", "999"); };
+  // The raw floor is SQLite's alone.
+  std::optional<RawFloor> floor;
+  if (engine == "SQLite")
+    floor.emplace(database.Path());
+  OtherWorkstation other(database);
 
-  // What the action asks of SQLite when nothing is kept: its floor.
+  // What the action asks of the engine when nothing is kept: its floor.
   interaction.before(screen, generator);
-  invalidate();
+  if (!other.Commit()) {
+    state.SkipWithError("the other workstation's commit was not seen");
+    return;
+  }
   database.Recorder().StartRecording();
   interaction.action(screen, generator);
   const auto accesses = database.Recorder().StopRecording();
@@ -158,27 +205,37 @@ void Measure(benchmark::State& state, const std::string& scale, const Interactio
   SideBySide sides;
   for (auto _ : state) {
     interaction.before(screen, generator);
-    if (cold)
-      invalidate();
-    if (!accesses.empty())
-      sides.Floor([&] { floor.Run(accesses); });
+    if (cold && !other.Commit()) {
+      state.SkipWithError("the other workstation's commit was not seen");
+      return;
+    }
+    if (floor && !accesses.empty())
+      sides.Floor([&] { floor->Run(accesses); });
     sides.Product(state, [&] { interaction.action(screen, generator); });
   }
   sides.Report(state);
   state.counters["accesses"] = static_cast<double>(accesses.size());
 }
 
+// SQLite at both scales beside its floor; a server at the office's scale.
 const bool kRegistered = [] {
-  for (const char* scale : {"office", "stress"}) {
-    for (const Interaction& interaction : Interactions()) {
-      for (bool cold : {false, true}) {
-        benchmark::RegisterBenchmark(
-            (std::string("Screen/") + scale + "/" + interaction.name + (cold ? "/cold" : "/warm"))
-                .c_str(),
-            [=](benchmark::State& state) { Measure(state, scale, interaction, cold); })
-            ->UseManualTime()
-            ->Unit(benchmark::kMicrosecond)
-            ->MinTime(0.2);
+  for (const StoreEngine& engine : StoreEngines()) {
+    const std::vector<std::string> scales = engine.name == "SQLite"
+                                                ? std::vector<std::string>{"office", "stress"}
+                                                : std::vector<std::string>{"office"};
+    for (const std::string& scale : scales) {
+      for (const Interaction& interaction : Interactions()) {
+        for (bool cold : {false, true}) {
+          const std::string name = "Screen/" + engine.name + "/" + scale + "/" + interaction.name +
+                                   (cold ? "/cold" : "/warm");
+          benchmark::RegisterBenchmark(name.c_str(),
+                                       [=, engine = engine.name](benchmark::State& state) {
+                                         Measure(state, engine, scale, interaction, cold);
+                                       })
+              ->UseManualTime()
+              ->Unit(benchmark::kMicrosecond)
+              ->Iterations(kRuns);
+        }
       }
     }
   }

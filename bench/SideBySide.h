@@ -9,8 +9,8 @@
 #include <vector>
 
 // Times the product and its raw floor in turn, iteration after iteration, so that both
-// see the same load of the machine; reports both medians and their ratio. The
-// benchmark's own time is the product's (manual time).
+// see the same load of the machine; reports both medians and their ratio, and the
+// product's 99th percentile. The benchmark's own time is the product's (manual time).
 class SideBySide {
  public:
   // kWall: elapsed time. kCpu: the processor time of this thread and of the child
@@ -42,11 +42,12 @@ class SideBySide {
   void Report(benchmark::State& state) {
     if (product_.empty())
       return;
-    const double product = Median(product_);
+    const double product = Percentile(product_, 50);
     state.counters["product_us"] = product * 1e6;
+    state.counters["p99_us"] = Percentile(product_, 99) * 1e6;
     if (floor_.empty())
       return;
-    const double floor = Median(floor_);
+    const double floor = Percentile(floor_, 50);
     state.counters["floor_us"] = floor * 1e6;
     state.counters["ratio"] = floor > 0 ? product / floor : 0;
   }
@@ -71,9 +72,10 @@ class SideBySide {
     return CpuSeconds() - start;
   }
 
-  static double Median(std::vector<double> samples) {
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
+  static double Percentile(std::vector<double> samples, std::size_t percent) {
+    const auto rank = samples.begin() + static_cast<long>(samples.size() * percent / 100);
+    std::nth_element(samples.begin(), rank, samples.end());
+    return *rank;
   }
 
   Clock clock_;

@@ -1,6 +1,6 @@
 #include "host/AidantDirectory.h"
 
-#include <unordered_map>
+#include <map>
 
 #include "basis/Error.h"
 #include "dba/KeyRange.h"
@@ -16,18 +16,45 @@ constexpr long kPrenom = 3;
 constexpr long kSecteur = 31;
 constexpr long kSectorLabel = 1;
 
-std::string AttributeOf(std::string_view body, long attribute) {
-  return std::string(dba::MarkedText::Field(body, dba::kAttributeMark, attribute));
+std::string_view AttributeOf(std::string_view body, long attribute) {
+  return dba::MarkedText::Field(body, dba::kAttributeMark, attribute);
 }
 
-std::string Describe(const std::string& code, const std::string& label) {
-  return label.empty() ? code : code + " " + label;
+// The attributes the list shows, found in one walk of the body that stops at the sector:
+// a hundred thousand records are walked once each, not once per attribute.
+struct ShownAttributes {
+  std::string_view nom;
+  std::string_view prenom;
+  std::string_view sector;
+};
+
+ShownAttributes ShownOf(std::string_view body) {
+  ShownAttributes shown;
+  long attribute = 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= body.size(); ++i) {
+    if (i < body.size() && body[i] != dba::kAttributeMark)
+      continue;
+    const std::string_view field = body.substr(start, i - start);
+    if (attribute == kNom)
+      shown.nom = field;
+    else if (attribute == kPrenom)
+      shown.prenom = field;
+    else if (attribute == kSecteur)
+      shown.sector = field;
+    if (attribute == kSecteur)
+      break;
+    ++attribute;
+    start = i + 1;
+  }
+  return shown;
 }
 
-AidantRow RowOf(std::string code, std::string_view body, const std::string& sectorLabel) {
-  const std::string sector = AttributeOf(body, kSecteur);
-  return {std::move(code), AttributeOf(body, kNom), AttributeOf(body, kPrenom),
-          sector.empty() ? "" : Describe(sector, sectorLabel)};
+AidantRow RowOf(std::string_view code, const ShownAttributes& shown, std::string_view sectorLabel) {
+  std::string secteur(shown.sector);
+  if (!shown.sector.empty() && !sectorLabel.empty())
+    secteur.append(1, ' ').append(sectorLabel);
+  return {std::string(code), std::string(shown.nom), std::string(shown.prenom), std::move(secteur)};
 }
 
 }  // namespace
@@ -37,18 +64,18 @@ std::vector<AidantRow> ReadAidants(dba::DatabaseConnection& connection) {
   const std::string aidants = connection.OpenFile("CIVILAIDANT")->Name();
   const std::string sectors = connection.OpenFile("SECTEUR")->Name();
   dba::Storage& storage = connection.GetStorage();
-  std::unordered_map<std::string, std::string> labels;
-  for (const dba::StoredRecord& sector : storage.Scan(sectors, dba::KeyRange::All()))
-    labels.emplace(sector.key, AttributeOf(sector.body, kSectorLabel));
-  std::vector<dba::StoredRecord> records = storage.Scan(aidants, dba::KeyRange::All());
+  std::map<std::string, std::string, std::less<>> labels;
+  storage.ScanEach(sectors, dba::KeyRange::All(),
+                   [&labels](std::string_view key, std::string_view body) {
+                     labels.emplace(key, AttributeOf(body, kSectorLabel));
+                   });
+  // Each record is read where the store hands it over: no copy of the bodies is kept.
   std::vector<AidantRow> rows;
-  rows.reserve(records.size());
-  const std::string noLabel;
-  for (dba::StoredRecord& record : records) {
-    const auto label = labels.find(AttributeOf(record.body, kSecteur));
-    rows.push_back(
-        RowOf(std::move(record.key), record.body, label == labels.end() ? noLabel : label->second));
-  }
+  storage.ScanEach(aidants, dba::KeyRange::All(), [&](std::string_view key, std::string_view body) {
+    const ShownAttributes shown = ShownOf(body);
+    const auto label = labels.find(shown.sector);
+    rows.push_back(RowOf(key, shown, label == labels.end() ? std::string_view() : label->second));
+  });
   return rows;
 }
 
@@ -59,8 +86,9 @@ std::optional<AidantRow> ReadAidant(dba::DatabaseConnection& connection, const s
   const std::optional<std::string> body = storage.Read(aidants, code);
   if (!body)
     return std::nullopt;
-  const std::optional<std::string> sector = storage.Read(sectors, AttributeOf(*body, kSecteur));
-  return RowOf(code, *body, sector ? AttributeOf(*sector, kSectorLabel) : "");
+  const ShownAttributes shown = ShownOf(*body);
+  const std::optional<std::string> sector = storage.Read(sectors, std::string(shown.sector));
+  return RowOf(code, shown, sector ? AttributeOf(*sector, kSectorLabel) : std::string_view());
 }
 
 }  // namespace host

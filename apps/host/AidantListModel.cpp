@@ -1,52 +1,105 @@
 #include "host/AidantListModel.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "qt/QtText.h"
 
 namespace host {
+namespace {
+
+const std::string& ColumnOf(const AidantRow& row, int column) {
+  switch (column) {
+    case AidantListModel::kCode:
+      return row.code;
+    case AidantListModel::kNom:
+      return row.nom;
+    case AidantListModel::kPrenom:
+      return row.prenom;
+    default:
+      return row.secteur;
+  }
+}
+
+// A row's place in the French order: its sort key lies in a buffer shared by all rows;
+// its first eight bytes, as one number, decide most comparisons without reading it.
+struct Ranked {
+  std::uint64_t head;
+  std::uint32_t keyAt;
+  std::uint32_t keyLength;
+  std::size_t row;
+};
+
+std::uint64_t HeadOf(std::string_view key) {
+  std::uint64_t head = 0;
+  for (std::size_t i = 0; i < sizeof head; ++i)
+    head = head << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+  return head;
+}
+
+}  // namespace
 
 AidantListModel::AidantListModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-AidantListModel::Entry AidantListModel::EntryOf(const AidantRow& row) {
-  Entry entry{{QString::fromStdString(row.code), QString::fromStdString(row.nom),
-               QString::fromStdString(row.prenom), QString::fromStdString(row.secteur)},
-              QString()};
-  entry.folded = qtui::FoldedText(entry.columns[kCode] + u'\n' + entry.columns[kNom] + u'\n' +
-                                  entry.columns[kPrenom] + u'\n' + entry.columns[kSecteur]);
-  return entry;
-}
 
 void AidantListModel::SetRows(std::vector<AidantRow> rows) {
   // The full name collated as one text: letters decide first over surname and first
   // name alike, accents and case only between names that are otherwise the same. The
   // key ends with a zero byte no key holds inside, so the code after it breaks ties.
-  std::vector<std::string> keys(rows.size());
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    keys[i] = french_.SortKey(rows[i].nom + ' ' + rows[i].prenom) + rows[i].code;
-  french_.ForgetIfMany();
-  std::vector<std::size_t> order(rows.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::sort(order.begin(), order.end(),
-            [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+  std::string keys;
+  keys.reserve(rows.size() * 48);
+  std::vector<Ranked> ranks;
+  ranks.reserve(rows.size());
+  std::string name;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    name.assign(rows[i].nom).append(1, ' ').append(rows[i].prenom);
+    const std::size_t at = keys.size();
+    french_.AppendSortKey(name, keys);
+    keys += rows[i].code;
+    const std::string_view key = std::string_view(keys).substr(at);
+    ranks.push_back(
+        {HeadOf(key), static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(key.size()), i});
+  }
+  std::sort(ranks.begin(), ranks.end(), [&keys](const Ranked& a, const Ranked& b) {
+    if (a.head != b.head)
+      return a.head < b.head;
+    const std::string_view all(keys);
+    return all.substr(a.keyAt, a.keyLength) < all.substr(b.keyAt, b.keyLength);
+  });
 
   beginResetModel();
   entries_.clear();
   entries_.reserve(rows.size());
-  for (std::size_t i : order)
-    entries_.push_back(EntryOf(rows[i]));
+  folded_.clear();
+  folded_.reserve(keys.size());
+  for (const Ranked& rank : ranks) {
+    entries_.push_back({std::move(rows[rank.row])});
+    Fold(entries_.back());
+  }
   shown_.clear();
   Refilter(false);
   endResetModel();
 }
 
+void AidantListModel::Fold(Entry& entry) {
+  const std::size_t at = folded_.size();
+  for (int column = 0; column < kColumnCount; ++column) {
+    if (column > 0)
+      folded_.push_back('\n');
+    qtui::AppendFolded(ColumnOf(entry.row, column), folded_);
+  }
+  entry.foldedAt = static_cast<std::uint32_t>(at);
+  entry.foldedLength = static_cast<std::uint32_t>(folded_.size() - at);
+}
+
+std::string_view AidantListModel::FoldedOf(const Entry& entry) const {
+  return std::string_view(folded_).substr(entry.foldedAt, entry.foldedLength);
+}
+
 void AidantListModel::SetFilter(const QString& text) {
-  const QString folded = qtui::FoldedText(text);
+  const std::string folded = qtui::FoldedText(text).toStdString();
   if (folded == filter_)
     return;
   // Typing one more letter can only narrow what is shown.
-  const bool narrower = !filter_.isEmpty() && folded.contains(filter_);
+  const bool narrower = !filter_.empty() && folded.find(filter_) != std::string::npos;
   filter_ = folded;
   beginResetModel();
   Refilter(narrower);
@@ -56,7 +109,8 @@ void AidantListModel::SetFilter(const QString& text) {
 void AidantListModel::Refilter(bool withinShown) {
   std::vector<int> kept;
   const auto consider = [&](int index) {
-    if (filter_.isEmpty() || entries_[static_cast<std::size_t>(index)].folded.contains(filter_))
+    if (filter_.empty() ||
+        FoldedOf(entries_[static_cast<std::size_t>(index)]).find(filter_) != std::string::npos)
       kept.push_back(index);
   };
   if (withinShown) {
@@ -71,29 +125,34 @@ void AidantListModel::Refilter(bool withinShown) {
 }
 
 bool AidantListModel::UpdateRow(const AidantRow& row) {
-  const QString code = QString::fromStdString(row.code);
-  const auto found = std::find_if(entries_.begin(), entries_.end(), [&code](const Entry& entry) {
-    return entry.columns[kCode] == code;
+  const auto found = std::find_if(entries_.begin(), entries_.end(), [&row](const Entry& entry) {
+    return entry.row.code == row.code;
   });
   if (found == entries_.end())
     return false;
-  *found = EntryOf(row);
-  const int shownRow = RowOf(code);
+  found->row = row;
+  Fold(*found);
+  const int shownRow = RowOf(QString::fromStdString(row.code));
   if (shownRow >= 0)
     emit dataChanged(index(shownRow, 0), index(shownRow, kColumnCount - 1));
   return true;
 }
 
+const AidantListModel::Entry& AidantListModel::ShownEntry(int row) const {
+  return entries_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(row)])];
+}
+
 QString AidantListModel::CodeAt(int row) const {
   if (row < 0 || row >= ShownCount())
     return QString();
-  return entries_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(row)])].columns[kCode];
+  return QString::fromStdString(ShownEntry(row).row.code);
 }
 
 int AidantListModel::RowOf(const QString& code) const {
-  for (std::size_t row = 0; row < shown_.size(); ++row)
-    if (entries_[static_cast<std::size_t>(shown_[row])].columns[kCode] == code)
-      return static_cast<int>(row);
+  const std::string wanted = code.toStdString();
+  for (int row = 0; row < ShownCount(); ++row)
+    if (ShownEntry(row).row.code == wanted)
+      return row;
   return -1;
 }
 
@@ -108,9 +167,7 @@ int AidantListModel::columnCount(const QModelIndex& parent) const {
 QVariant AidantListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= ShownCount())
     return QVariant();
-  const Entry& entry =
-      entries_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(index.row())])];
-  return entry.columns[static_cast<std::size_t>(index.column())];
+  return QString::fromStdString(ColumnOf(ShownEntry(index.row()).row, index.column()));
 }
 
 QVariant AidantListModel::headerData(int section, Qt::Orientation orientation, int role) const {

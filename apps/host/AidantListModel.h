@@ -2,8 +2,9 @@
 
 #include <QAbstractTableModel>
 #include <QString>
-#include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dba/FrenchCollation.h"
@@ -14,10 +15,9 @@ namespace host {
 // The aidants as the host's list shows them: code, surname, first name and sector, in
 // French order of surname then first name (É with E, case aside), then code; a filter
 // keeps the aidants whose code, names or sector contain its text, case and accents
-// aside. Built for a large service: every text is converted, sorted and folded once
-// when the rows are set, so that drawing and each keystroke of the filter only read,
-// and the rows set again after a save collate only the names they had not met.
-// UI thread only.
+// aside. Built for a large service: the rows are kept as read, each sorted and folded
+// once when the rows are set, so that a keystroke of the filter scans folded bytes and
+// drawing converts only the cells on screen. UI thread only.
 class AidantListModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -48,16 +48,24 @@ class AidantListModel : public QAbstractTableModel {
 
  private:
   struct Entry {
-    std::array<QString, kColumnCount> columns;
-    QString folded;  // every column, folded, one per line
+    AidantRow row;
+    // Where its columns, folded, one per line, lie in folded_.
+    std::uint32_t foldedAt = 0;
+    std::uint32_t foldedLength = 0;
   };
 
-  static Entry EntryOf(const AidantRow& row);
+  // Folds the entry's columns onto the end of folded_.
+  void Fold(Entry& entry);
+  std::string_view FoldedOf(const Entry& entry) const;
+  const Entry& ShownEntry(int row) const;
   void Refilter(bool withinShown);
 
   std::vector<Entry> entries_;
+  // The folded texts end to end, so that a filter reads one block; a row updated in
+  // place has its new text added at the end until the rows are next set.
+  std::string folded_;
   std::vector<int> shown_;  // indexes of entries_ the filter keeps, in order
-  QString filter_;          // folded
+  std::string filter_;      // folded
   dba::FrenchCollation french_;
 };
 

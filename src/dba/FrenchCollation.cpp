@@ -18,8 +18,11 @@ FrenchCollation::FrenchCollation() {
 
 const std::string& FrenchCollation::SortKey(std::string_view utf8) {
   auto found = keys_.find(utf8);
-  if (found == keys_.end())
-    found = keys_.emplace(std::string(utf8), ComputeSortKey(utf8)).first;
+  if (found == keys_.end()) {
+    std::string key;
+    AppendSortKey(utf8, key);
+    found = keys_.emplace(std::string(utf8), std::move(key)).first;
+  }
   return found->second;
 }
 
@@ -31,17 +34,21 @@ void FrenchCollation::ForgetIfMany() {
     keys_.clear();
 }
 
-std::string FrenchCollation::ComputeSortKey(std::string_view utf8) const {
+void FrenchCollation::AppendSortKey(std::string_view utf8, std::string& keys) const {
   const icu::UnicodeString text = icu::UnicodeString::fromUTF8(
       icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
-  std::string key(utf8.size() * 2 + 16, '\0');
+  const std::size_t at = keys.size();
+  std::size_t room = utf8.size() * 2 + 16;
   for (;;) {
-    const int32_t length = collator_->getSortKey(text, reinterpret_cast<uint8_t*>(key.data()),
-                                                 static_cast<int32_t>(key.size()));
-    const bool fits = static_cast<std::size_t>(length) <= key.size();
-    key.resize(static_cast<std::size_t>(length));
-    if (fits)
-      return key;
+    keys.resize(at + room);
+    const int32_t length = collator_->getSortKey(text, reinterpret_cast<uint8_t*>(keys.data() + at),
+                                                 static_cast<int32_t>(room));
+    const bool fits = static_cast<std::size_t>(length) <= room;
+    room = static_cast<std::size_t>(length);
+    if (fits) {
+      keys.resize(at + room);
+      return;
+    }
   }
 }
 

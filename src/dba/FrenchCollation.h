@@ -25,13 +25,15 @@ class DELVARO_EXPORT FrenchCollation {
   // texts compare one after the other. The reference stays valid until ForgetIfMany.
   const std::string& SortKey(std::string_view utf8);
 
+  // Appends the sort key of a text to keys, as SortKey gives it, without keeping it: for
+  // a long list of texts met once, where collating costs less than looking a key up.
+  void AppendSortKey(std::string_view utf8, std::string& keys) const;
+
   // Forgets the kept keys once they are many, so that memory stays bounded; keys handed
   // out before are no longer valid afterwards.
   void ForgetIfMany();
 
  private:
-  std::string ComputeSortKey(std::string_view utf8) const;
-
   // Finds a kept key by a view of its text, without copying the text.
   struct TextHash {
     using is_transparent = void;

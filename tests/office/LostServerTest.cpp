@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "CommitCuttingRelay.h"
 #include "ControlHarness.h"
 #include "ListEntries.h"
 #include "PostgresServer.h"
 #include "TestStore.h"
+#include "basis/Error.h"
 
 namespace {
 
@@ -36,6 +38,27 @@ TEST(LostServer, OkWhileTheServerIsDownKeepsTheScreenAndSucceedsOnceItIsBack) {
   EXPECT_TRUE(harness.Host().Messages().empty());
   EXPECT_TRUE(harness.Host().Unloaded());
   EXPECT_EQ(store.Element("CIVILAIDANT", "A001", 34), "4");
+}
+
+// A connection lost around a COMMIT leaves the client unable to tell whether it was
+// kept: the store asks the server on a new connection instead of guessing either way.
+TEST(LostServer, ACommitWhoseAnswerIsLostIsReportedAsTheServerKeptIt) {
+  PostgresServer& server = PostgresServer::Shared();
+  CommitCuttingRelay relay(server.SocketPath(), server.Port());
+  TestStore store(server.Address(server.CreateDatabase(), relay.Folder()));
+
+  relay.CutNextCommit(CommitCuttingRelay::Cut::kAfterTheServerCommitted);
+  store.Put("SECTEUR", "004", {"Ouest"});
+  EXPECT_EQ(store.Element("SECTEUR", "004", 1), "Ouest");
+
+  relay.CutNextCommit(CommitCuttingRelay::Cut::kBeforeTheServerSawIt);
+  try {
+    store.Put("SECTEUR", "005", {"Est"});
+    ADD_FAILURE() << "a commit the server never saw was reported as saved";
+  } catch (const basis::Error& error) {
+    EXPECT_EQ(error.Number(), basis::kDatabaseUnreachable) << error.Description();
+  }
+  EXPECT_EQ(store.Get("SECTEUR", "005"), nullptr);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "common/DemoData.h"
 #include "host/AidantListModel.h"
 #include "host/AidantListWindow.h"
+#include "qt/QtText.h"
 
 namespace {
 
@@ -94,6 +95,21 @@ TEST_F(AidantListTest, AfterAScreenOnlyThatAidantsRowIsReadAgain) {
   store_.Remove("CIVILAIDANT", "A003");
   list_.RefreshAidant("A003");
   EXPECT_EQ(Column(0), QStringList({"A001", "A002"}));
+}
+
+// The list folds its rows from UTF-8 without a QString; the filter folds what is typed
+// through one. Both must agree on every text, whatever its characters.
+TEST(FoldedTextTest, FoldingFromUtf8AgreesWithFoldingAQString) {
+  QString every;
+  for (char16_t c = 1; c < 0x800; ++c)
+    every.append(QChar(c));
+  for (const std::string& text :
+       {every.toStdString(), std::string("ŒUVRE Noël N’Diaye Ǆ ﬁn İ ß"),
+        std::string("é\xC3 \xE9t\xC3\xA9 \xC0\x80"), std::string("e\xCC\x81tienne")}) {
+    std::string folded;
+    qtui::AppendFolded(text, folded);
+    EXPECT_EQ(folded, qtui::FoldedText(QString::fromStdString(text)).toStdString()) << text;
+  }
 }
 
 // Two workstations on one database file, each through its own connection.

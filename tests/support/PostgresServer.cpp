@@ -199,9 +199,14 @@ std::string PostgresServer::CreateDatabase() {
   return name;
 }
 
-std::string PostgresServer::Address(const std::string& database) const {
-  return "postgresql:///" + database + "?host=" + folder_ + "&port=" + std::to_string(port_) +
-         "&user=" + kSuperuser;
+std::string PostgresServer::Address(const std::string& database,
+                                    const std::string& socketFolder) const {
+  return "postgresql:///" + database + "?host=" + (socketFolder.empty() ? folder_ : socketFolder) +
+         "&port=" + std::to_string(port_) + "&user=" + kSuperuser;
+}
+
+std::string PostgresServer::SocketPath() const {
+  return folder_ + "/.s.PGSQL." + std::to_string(port_);
 }
 
 std::string PostgresServer::TcpAddress(const std::string& database,

@@ -36,8 +36,12 @@ class PostgresServer {
 
   // A new empty database, distinct for each call in every process; returns its name.
   std::string CreateDatabase();
-  // The address of a database for the superuser through the socket.
-  std::string Address(const std::string& database) const;
+  // The address of a database for the superuser through the socket, or through the
+  // socket a relay keeps in socketFolder under the server's port.
+  std::string Address(const std::string& database, const std::string& socketFolder = "") const;
+  // The server's socket and port, for a relay.
+  std::string SocketPath() const;
+  int Port() const { return port_; }
   // The address of a database over TCP for a login, the password left to PGPASSWORD.
   std::string TcpAddress(const std::string& database, const std::string& login) const;
   // Runs statements as the superuser; throws std::runtime_error with the server's message.
