@@ -193,8 +193,13 @@ void PostgresServer::Restart() {
 std::string PostgresServer::CreateDatabase() {
   static std::atomic<int> counter = 0;
   const auto now = std::chrono::system_clock::now().time_since_epoch().count();
-  const std::string name = "t" + std::to_string(getpid()) + "_" + std::to_string(++counter) + "_" +
-                           std::to_string(now % 1000000);
+  // Appended rather than added to a literal, which GCC 12 mistakes for an overlapping copy.
+  std::string name = "t";
+  name.append(std::to_string(getpid()))
+      .append("_")
+      .append(std::to_string(++counter))
+      .append("_")
+      .append(std::to_string(now % 1000000));
   Execute("postgres", "CREATE DATABASE " + name);
   return name;
 }
