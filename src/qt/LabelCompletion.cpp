@@ -12,9 +12,16 @@ std::vector<int> LabelCompletion::Complete(const QStringList& entries, const QSt
   const QString prefix = FoldedText(typed);
   if (prefix.isEmpty())
     return {};
+  if (entries != entries_) {
+    entries_ = entries;
+    folded_.clear();
+    folded_.reserve(static_cast<std::size_t>(entries.size()));
+    for (const QString& entry : entries)
+      folded_.push_back(FoldedText(entry));
+  }
   std::vector<std::pair<std::string, int>> keyed;
   for (int i = 0; i < entries.size(); ++i) {
-    if (FoldedText(entries[i]).startsWith(prefix))
+    if (folded_[static_cast<std::size_t>(i)].startsWith(prefix))
       keyed.emplace_back(french_.SortKey(entries[i].toStdString()), i);
   }
   french_.ForgetIfMany();
