@@ -53,15 +53,8 @@ DynamicArray::DynamicArray(std::string key, std::string_view text) : key_(std::m
   Parse(text);
 }
 
-DynamicArray DynamicArray::FromAttributes(const std::vector<std::string>& attributes) {
-  DynamicArray array;
-  Attributes& parts = array.MutableParts();
-  parts.reserve(attributes.size());
-  for (const std::string& attribute : attributes)
-    parts.push_back(ParseAttribute(attribute));
-  array.DropTrailingEmptyAttributes();
-  return array;
-}
+DynamicArray::DynamicArray(PackedText packed)
+    : packed_(std::make_shared<const PackedText>(std::move(packed))) {}
 
 const DynamicArray::Attributes& DynamicArray::Parts() const {
   static const Attributes kNone;
@@ -69,10 +62,18 @@ const DynamicArray::Attributes& DynamicArray::Parts() const {
 }
 
 DynamicArray::Attributes& DynamicArray::MutableParts() {
-  if (!attributes_)
+  if (packed_) {
+    auto parts = std::make_shared<Attributes>();
+    parts->reserve(packed_->Count());
+    for (std::size_t a = 0; a < packed_->Count(); ++a)
+      parts->push_back(ParseAttribute(packed_->Attribute(a)));
+    attributes_ = std::move(parts);
+    packed_.reset();
+  } else if (!attributes_) {
     attributes_ = std::make_shared<Attributes>();
-  else if (attributes_.use_count() > 1)
+  } else if (attributes_.use_count() > 1) {
     attributes_ = std::make_shared<Attributes>(*attributes_);
+  }
   return *attributes_;
 }
 
@@ -93,14 +94,8 @@ DynamicArray::Attribute DynamicArray::ParseAttribute(std::string_view text) {
 }
 
 void DynamicArray::Parse(std::string_view text) {
-  auto parts = std::make_shared<Attributes>();
-  parts->reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), kAttributeMark)) +
-                 1);
-  MarkedText::ForEachField(text, kAttributeMark, [&](std::string_view attribute) {
-    parts->push_back(ParseAttribute(attribute));
-  });
-  attributes_ = std::move(parts);
-  DropTrailingEmptyAttributes();
+  packed_ = std::make_shared<const PackedText>(text);
+  attributes_.reset();
 }
 
 void DynamicArray::DropTrailingEmptyAttributes() {
@@ -147,6 +142,8 @@ basis::Variant DynamicArray::Extract(long attribute, long value, long subvalue) 
   CheckIndexes(attribute, value, subvalue, 0);
   if (attribute == 0)
     return (value <= 1 && subvalue <= 1) ? key_ : std::string();
+  if (packed_)
+    return ExtractPacked(attribute, value, subvalue);
   const Attributes& parts = Parts();
   if (attribute > static_cast<long>(parts.size()))
     return std::string();
@@ -161,6 +158,20 @@ basis::Variant DynamicArray::Extract(long attribute, long value, long subvalue) 
   if (subvalue > static_cast<long>(subvalues.size()))
     return std::string();
   return subvalues[static_cast<std::size_t>(subvalue - 1)];
+}
+
+// In the packed text an element with an empty text holds no parts, as in the split form:
+// its value or subvalue 1 is the empty text too.
+basis::Variant DynamicArray::ExtractPacked(long attribute, long value, long subvalue) const {
+  if (attribute > static_cast<long>(packed_->Count()))
+    return std::string();
+  std::string_view text = packed_->Attribute(static_cast<std::size_t>(attribute - 1));
+  if (value > 0) {
+    text = MarkedText::Field(text, kValueMark, value);
+    if (subvalue > 0)
+      text = MarkedText::Field(text, kSubvalueMark, subvalue);
+  }
+  return std::string(text);
 }
 
 void DynamicArray::Replace(long attribute, std::string_view x) {
@@ -202,10 +213,17 @@ void DynamicArray::Replace(long attribute, long value, long subvalue, std::strin
 }
 
 long DynamicArray::DCount() const {
-  return static_cast<long>(Parts().size());
+  return static_cast<long>(packed_ ? packed_->Count() : Parts().size());
 }
 
 long DynamicArray::DCount(long attribute) const {
+  if (packed_) {
+    if (attribute < 1 || attribute > static_cast<long>(packed_->Count()))
+      return 0;
+    const std::string_view text = packed_->Attribute(static_cast<std::size_t>(attribute - 1));
+    return text.empty() ? 0
+                        : static_cast<long>(std::count(text.begin(), text.end(), kValueMark)) + 1;
+  }
   const Attributes& parts = Parts();
   if (attribute < 1 || attribute > static_cast<long>(parts.size()))
     return 0;
@@ -213,6 +231,8 @@ long DynamicArray::DCount(long attribute) const {
 }
 
 std::string DynamicArray::Text() const {
+  if (packed_)
+    return packed_->Text();
   const Attributes& parts = Parts();
   std::string text;
   for (std::size_t a = 0; a < parts.size(); ++a) {

@@ -9,6 +9,7 @@
 
 #include "basis/Integer.h"
 #include "basis/Variant.h"
+#include "dba/PackedText.h"
 
 namespace dba {
 
@@ -24,7 +25,8 @@ class RecordBinding;
 //
 // Copies share their elements until one of them changes (copy on write), so handing out
 // a copy of a large result costs almost nothing. A copy may not be used from another
-// thread than the one that uses the original.
+// thread than the one that uses the original. An array read from a text, or built
+// whole, stays that one text until it is first changed: reading it splits nothing.
 class DELVARO_EXPORT DynamicArray {
  public:
   DynamicArray() = default;
@@ -32,9 +34,9 @@ class DELVARO_EXPORT DynamicArray {
   explicit DynamicArray(std::string_view text);
   DynamicArray(std::string key, std::string_view text);
 
-  // An array whose attribute i + 1 is attributes[i], parsed: what Replace(i + 1, text)
-  // done attribute after attribute would give, without reshaping the array each time.
-  static DynamicArray FromAttributes(const std::vector<std::string>& attributes);
+  // The array whose text is packed's: what Replace(i + 1, attribute) done attribute after
+  // attribute would give, without reshaping the array each time.
+  explicit DynamicArray(PackedText packed);
 
   basis::Variant Extract(long attribute, long value = -1, long subvalue = -1) const;
 
@@ -82,12 +84,16 @@ class DELVARO_EXPORT DynamicArray {
 
   void Parse(std::string_view text);
   void DropTrailingEmptyAttributes();
+  basis::Variant ExtractPacked(long attribute, long value, long subvalue) const;
   const Attributes& Parts() const;
-  // The elements, unshared first when a copy still shares them.
+  // The elements, split out of the packed text or unshared first when a copy still shares
+  // them.
   Attributes& MutableParts();
 
   std::string key_;
-  // Null for an empty array; shared between copies until one of them changes.
+  // At most one of the two holds the elements; both are null for an empty array. Each is
+  // shared between copies until one of them changes.
+  std::shared_ptr<const PackedText> packed_;
   std::shared_ptr<Attributes> attributes_;
   std::shared_ptr<RecordBinding> binding_;
 };

@@ -16,22 +16,22 @@ FrenchCollation::FrenchCollation() {
   }
 }
 
-const std::string& FrenchCollation::SortKey(std::string_view utf8) {
-  auto found = keys_.find(utf8);
-  if (found == keys_.end()) {
-    std::string key;
-    AppendSortKey(utf8, key);
-    found = keys_.emplace(std::string(utf8), std::move(key)).first;
-  }
-  return found->second;
+std::uint32_t FrenchCollation::TextNumber(std::string_view utf8) {
+  const std::uint32_t n = texts_.Intern(utf8);
+  if (n == keys_.size())
+    AppendSortKey(utf8, keys_.emplace_back());
+  return n;
 }
 
-void FrenchCollation::ForgetIfMany() {
+bool FrenchCollation::ForgetIfMany() {
   // Enough for every label of a large service and the names of its aidants, a few tens
   // of megabytes at most.
   constexpr std::size_t kMostKept = 200000;
-  if (keys_.size() > kMostKept)
-    keys_.clear();
+  if (keys_.size() <= kMostKept)
+    return false;
+  texts_.Clear();
+  keys_.clear();
+  return true;
 }
 
 void FrenchCollation::AppendSortKey(std::string_view utf8, std::string& keys) const {

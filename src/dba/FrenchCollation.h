@@ -2,12 +2,14 @@
 
 #include <unicode/coll.h>
 
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "basis/Export.h"
+#include "dba/InternedTexts.h"
 
 namespace dba {
 
@@ -23,27 +25,31 @@ class DELVARO_EXPORT FrenchCollation {
   // Bytes that compare, bytewise, as the texts compare in French; they end with one zero
   // byte and hold no other, so the keys of several texts laid end to end compare as the
   // texts compare one after the other. The reference stays valid until ForgetIfMany.
-  const std::string& SortKey(std::string_view utf8);
+  const std::string& SortKey(std::string_view utf8) { return KeyOf(TextNumber(utf8)); }
+
+  // The number of a text among those collated since the last ForgetIfMany (0, 1, 2… in the
+  // order first met), collating it when new: for a caller that keeps what it derives from
+  // many texts by number rather than by text.
+  std::uint32_t TextNumber(std::string_view utf8);
+  // How many texts have a number.
+  std::size_t TextCount() const { return keys_.size(); }
+  // The sort key of text number n (below TextCount()), valid until ForgetIfMany.
+  const std::string& KeyOf(std::uint32_t n) const { return keys_[n]; }
 
   // Appends the sort key of a text to keys, as SortKey gives it, without keeping it: for
   // a long list of texts met once, where collating costs less than looking a key up.
   void AppendSortKey(std::string_view utf8, std::string& keys) const;
 
-  // Forgets the kept keys once they are many, so that memory stays bounded; keys handed
-  // out before are no longer valid afterwards.
-  void ForgetIfMany();
+  // Forgets the kept keys once they are many, so that memory stays bounded; keys and
+  // numbers handed out before are no longer valid afterwards. True when it forgot them.
+  bool ForgetIfMany();
 
  private:
-  // Finds a kept key by a view of its text, without copying the text.
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-      return std::hash<std::string_view>()(text);
-    }
-  };
-
   std::unique_ptr<icu::Collator> collator_;
-  std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> keys_;
+  InternedTexts texts_;
+  // Key n is the key of text number n; a deque, so that a key handed out stays in place
+  // while others are added.
+  std::deque<std::string> keys_;
 };
 
 }  // namespace dba

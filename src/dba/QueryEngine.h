@@ -7,7 +7,8 @@
 #include <unordered_map>
 
 #include "dba/DynamicArray.h"
-#include "dba/FrenchCollation.h"
+#include "dba/PackedText.h"
+#include "dba/SortedEntries.h"
 
 namespace dba {
 
@@ -20,23 +21,23 @@ class Storage;
 // same, so that a request sent again with no change in between (the screen sends some
 // two or three times for one action of the user) is answered without reading or sorting
 // anything. Any write, through this connection or another, makes the next request read
-// the store again. One thread at a time.
+// the store again; what it then reads is sorted by the sort keys kept from before, and in
+// the order kept from before when its sort texts are still the same. One thread at a time.
 class QueryEngine {
  public:
   explicit QueryEngine(Storage& storage) : storage_(storage) {}
 
   // A result of its own for the caller: changing it changes nothing kept here.
   std::shared_ptr<DynamicArray> Execute(const std::string& request);
-  // The text of the result Execute would give (Execute(request)->Text()), built without
-  // the array and kept nowhere: for a caller that only writes the result out once.
-  // Raises what Execute raises.
+  // The text of the result Execute would give (Execute(request)->Text()), kept nowhere:
+  // for a caller that only writes the result out once. Raises what Execute raises.
   std::string ExecuteText(const std::string& request);
 
  private:
-  DynamicArray Compute(const std::string& request);
+  PackedText Compute(const std::string& request);
 
   Storage& storage_;
-  FrenchCollation collation_;
+  SortedEntries sorted_;
   std::optional<std::uint64_t> keptVersion_;
   std::unordered_map<std::string, DynamicArray> kept_;
 };

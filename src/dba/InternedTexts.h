@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dba {
+
+// Distinct texts numbered 0, 1, 2… in the order they are first met, found again by their
+// text. The texts lie end to end in one buffer and the table is open addressing over
+// numbers, so a long run of lookups allocates nothing but the growth of a few vectors.
+// One thread at a time.
+class InternedTexts {
+ public:
+  // The number of text; a text not met before gets the next number, Count() - 1 after the
+  // call.
+  std::uint32_t Intern(std::string_view text);
+  std::size_t Count() const { return hashes_.size(); }
+  // Text number n (below Count()), valid until the next Intern or Clear.
+  std::string_view Text(std::uint32_t n) const;
+  // Forgets every text: numbers start again from 0.
+  void Clear();
+
+ private:
+  void Grow();
+  std::size_t SlotOf(std::size_t hash) const { return hash & (slots_.size() - 1); }
+
+  std::string texts_;
+  // Where each text starts in texts_; one more entry, its end, than there are texts.
+  std::vector<std::size_t> starts_{0};
+  std::vector<std::size_t> hashes_;
+  // A text's number plus one, 0 for a free slot; the size is a power of two, at least
+  // twice the number of texts.
+  std::vector<std::uint32_t> slots_;
+};
+
+}  // namespace dba

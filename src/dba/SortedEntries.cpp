@@ -1,0 +1,92 @@
+#include "dba/SortedEntries.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace dba {
+namespace {
+
+// Enough for the screen's lists and a tool's few requests; beyond, they are all forgotten.
+constexpr std::size_t kMostRequestsKept = 64;
+
+}  // namespace
+
+void SortedEntries::Start() {
+  if (collation_.ForgetIfMany()) {
+    kept_.clear();
+    lastSelection_.clear();
+    entryOfText_.clear();
+  }
+  if (++selection_ == 0) {
+    std::fill(lastSelection_.begin(), lastSelection_.end(), 0);
+    selection_ = 1;
+  }
+  entryTexts_.clear();
+  joined_ = false;
+  joinedKeys_.Clear();
+}
+
+std::uint32_t SortedEntries::EntryOfText(std::string_view utf8) {
+  const std::uint32_t text = collation_.TextNumber(utf8);
+  if (text >= lastSelection_.size()) {
+    lastSelection_.resize(collation_.TextCount(), 0);
+    entryOfText_.resize(collation_.TextCount());
+  }
+  if (lastSelection_[text] != selection_) {
+    lastSelection_[text] = selection_;
+    entryOfText_[text] = static_cast<std::uint32_t>(entryTexts_.size());
+    entryTexts_.push_back(text);
+  }
+  return entryOfText_[text];
+}
+
+std::uint32_t SortedEntries::EntryOfTexts(const std::vector<std::string>& utf8) {
+  joined_ = true;
+  joining_.clear();
+  for (const std::string& text : utf8)
+    joining_ += collation_.KeyOf(collation_.TextNumber(text));
+  return joinedKeys_.Intern(joining_);
+}
+
+std::string_view SortedEntries::KeyOfEntry(std::uint32_t entry) const {
+  return joined_ ? joinedKeys_.Text(entry) : std::string_view(collation_.KeyOf(entryTexts_[entry]));
+}
+
+std::vector<std::uint32_t> SortedEntries::Ranks(const std::string& request) {
+  if (joined_)
+    return RanksByComparing();
+  auto found = kept_.find(request);
+  if (found != kept_.end() && found->second.texts == entryTexts_)
+    return found->second.ranks;
+  std::vector<std::uint32_t> ranks = RanksByComparing();
+  if (found == kept_.end()) {
+    if (kept_.size() >= kMostRequestsKept)
+      kept_.clear();
+    found = kept_.try_emplace(request).first;
+  }
+  found->second = {entryTexts_, ranks};
+  return ranks;
+}
+
+std::vector<std::uint32_t> SortedEntries::RanksByComparing() const {
+  const std::size_t count = joined_ ? joinedKeys_.Count() : entryTexts_.size();
+  std::vector<std::string_view> keys(count);
+  for (std::uint32_t entry = 0; entry < count; ++entry)
+    keys[entry] = KeyOfEntry(entry);
+  std::vector<std::uint32_t> byKey(count);
+  std::iota(byKey.begin(), byKey.end(), 0u);
+  std::sort(byKey.begin(), byKey.end(),
+            [&](std::uint32_t left, std::uint32_t right) { return keys[left] < keys[right]; });
+  // Different texts may share a key (texts French collation holds equal): they take one
+  // rank.
+  std::vector<std::uint32_t> ranks(count);
+  std::uint32_t rank = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0 && keys[byKey[i]] != keys[byKey[i - 1]])
+      ++rank;
+    ranks[byKey[i]] = rank;
+  }
+  return ranks;
+}
+
+}  // namespace dba

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "dba/FrenchCollation.h"
+#include "dba/InternedTexts.h"
+
+namespace dba {
+
+// The distinct sort texts of one selection after another, and their ranks in French
+// order.
+//
+// The rows of a selection are sorted by their entry: the distinct text (or texts, for
+// several sort attributes) that they sort by, so that a long selection with few distinct
+// labels collates and compares only those. A text's sort key is kept across selections and
+// data versions, since it depends on the text alone. The ranks of a request whose
+// entries come back the same as last time (a list read again after another workstation
+// changed something else) are reused without comparing anything. One thread at a time.
+class SortedEntries {
+ public:
+  // Starts the entries of a new selection.
+  void Start();
+  // The entry of a row that sorts by one text.
+  std::uint32_t EntryOfText(std::string_view utf8);
+  // The entry of a row that sorts by several texts, most significant first.
+  std::uint32_t EntryOfTexts(const std::vector<std::string>& utf8);
+  // The rank of each entry of the selection, in entry order: equal ranks for entries that
+  // French collation holds equal. request names the selection whose ranks are kept for
+  // next time.
+  std::vector<std::uint32_t> Ranks(const std::string& request);
+
+ private:
+  struct KeptRanks {
+    std::vector<std::uint32_t> texts;
+    std::vector<std::uint32_t> ranks;
+  };
+
+  std::vector<std::uint32_t> RanksByComparing() const;
+  std::string_view KeyOfEntry(std::uint32_t entry) const;
+
+  FrenchCollation collation_;
+  // For one sort text: each entry's text number, and for each text number the selection
+  // that last met it (so nothing is cleared between selections) and its entry there.
+  std::vector<std::uint32_t> entryTexts_;
+  std::vector<std::uint32_t> lastSelection_;
+  std::vector<std::uint32_t> entryOfText_;
+  std::uint32_t selection_ = 0;
+  // For several sort texts: each entry's keys laid end to end.
+  bool joined_ = false;
+  InternedTexts joinedKeys_;
+  std::string joining_;
+  std::unordered_map<std::string, KeptRanks> kept_;
+};
+
+}  // namespace dba
