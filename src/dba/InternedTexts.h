@@ -17,23 +17,29 @@ class InternedTexts {
   // The number of text; a text not met before gets the next number, Count() - 1 after the
   // call.
   std::uint32_t Intern(std::string_view text);
-  std::size_t Count() const { return hashes_.size(); }
+  std::size_t Count() const { return starts_.size() - 1; }
   // Text number n (below Count()), valid until the next Intern or Clear.
   std::string_view Text(std::uint32_t n) const;
   // Forgets every text: numbers start again from 0.
   void Clear();
 
  private:
+  // A text's number plus one (0 for a free slot), and bits of its hash that tell most
+  // other texts apart without reading them: a lookup reads one slot and, once found, the
+  // text.
+  struct Slot {
+    std::uint32_t numberPlusOne = 0;
+    std::uint32_t tag = 0;
+  };
+
   void Grow();
-  std::size_t SlotOf(std::size_t hash) const { return hash & (slots_.size() - 1); }
+  std::size_t SlotOf(std::uint64_t hash) const { return hash & (slots_.size() - 1); }
 
   std::string texts_;
   // Where each text starts in texts_; one more entry, its end, than there are texts.
   std::vector<std::size_t> starts_{0};
-  std::vector<std::size_t> hashes_;
-  // A text's number plus one, 0 for a free slot; the size is a power of two, at least
-  // twice the number of texts.
-  std::vector<std::uint32_t> slots_;
+  // The size is a power of two, at least twice the number of texts.
+  std::vector<Slot> slots_;
 };
 
 }  // namespace dba

@@ -30,8 +30,6 @@ class PackedText {
   // Attribute index (from 0, below Count()), without its mark.
   std::string_view Attribute(std::size_t index) const;
   const std::string& Text() const { return text_; }
-  // The text, leaving this packed text in an unspecified state.
-  std::string TakeText() { return std::move(text_); }
 
  private:
   void StartAttribute();

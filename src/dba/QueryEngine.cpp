@@ -112,6 +112,43 @@ std::vector<std::uint32_t> SortedOrder(const Selection& selection,
   return order;
 }
 
+// Reads the rows of a request and hands them to sink in result order: first the number
+// of rows and the size of their texts, then each row's text.
+template <class Sink>
+void ComputeRows(Storage& storage, SortedEntries& sorted, const std::string& request, Sink& sink) {
+  const QueryRequest parsed = QueryRequest::Parse(request);
+  StoreNames::RequireFile(storage, parsed.file);
+  const Selection selection = Select(storage, parsed, sorted);
+  const std::size_t rows = selection.starts.size();
+  sink.Reserve(selection.texts.size(), rows);
+  if (parsed.sortAttributes.empty()) {
+    for (std::size_t row = 0; row < rows; ++row)
+      sink.Append(selection.Text(row));
+  } else {
+    for (std::uint32_t row : SortedOrder(selection, sorted.Ranks(request)))
+      sink.Append(selection.Text(row));
+  }
+}
+
+// The rows as the text of the result array, for a caller that needs no array.
+class ResultText {
+ public:
+  void Reserve(std::size_t textSize, std::size_t rows) { text_.reserve(textSize + rows); }
+  void Append(std::string_view row) {
+    text_ += row;
+    text_ += kAttributeMark;
+  }
+  // As in the array's text form, empty rows at the end are no part of it.
+  std::string Take() {
+    while (!text_.empty() && text_.back() == kAttributeMark)
+      text_.pop_back();
+    return std::move(text_);
+  }
+
+ private:
+  std::string text_;
+};
+
 }  // namespace
 
 std::shared_ptr<DynamicArray> QueryEngine::Execute(const std::string& request) {
@@ -122,30 +159,18 @@ std::shared_ptr<DynamicArray> QueryEngine::Execute(const std::string& request) {
     keptVersion_ = version;
   }
   auto found = kept_.find(request);
-  if (found == kept_.end())
-    found = kept_.emplace(request, DynamicArray(Compute(request))).first;
+  if (found == kept_.end()) {
+    PackedText rows;
+    ComputeRows(storage_, sorted_, request, rows);
+    found = kept_.emplace(request, DynamicArray(std::move(rows))).first;
+  }
   return std::make_shared<DynamicArray>(found->second);
 }
 
 std::string QueryEngine::ExecuteText(const std::string& request) {
-  return Compute(request).TakeText();
-}
-
-PackedText QueryEngine::Compute(const std::string& request) {
-  const QueryRequest parsed = QueryRequest::Parse(request);
-  StoreNames::RequireFile(storage_, parsed.file);
-  const Selection selection = Select(storage_, parsed, sorted_);
-  const std::size_t rows = selection.starts.size();
-  PackedText result;
-  result.Reserve(selection.texts.size(), rows);
-  if (parsed.sortAttributes.empty()) {
-    for (std::size_t row = 0; row < rows; ++row)
-      result.Append(selection.Text(row));
-  } else {
-    for (std::uint32_t row : SortedOrder(selection, sorted_.Ranks(request)))
-      result.Append(selection.Text(row));
-  }
-  return result;
+  ResultText text;
+  ComputeRows(storage_, sorted_, request, text);
+  return text.Take();
 }
 
 }  // namespace dba

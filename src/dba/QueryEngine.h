@@ -7,7 +7,6 @@
 #include <unordered_map>
 
 #include "dba/DynamicArray.h"
-#include "dba/PackedText.h"
 #include "dba/SortedEntries.h"
 
 namespace dba {
@@ -34,8 +33,6 @@ class QueryEngine {
   std::string ExecuteText(const std::string& request);
 
  private:
-  PackedText Compute(const std::string& request);
-
   Storage& storage_;
   SortedEntries sorted_;
   std::optional<std::uint64_t> keptVersion_;

@@ -14,11 +14,10 @@ constexpr std::size_t kMostRequestsKept = 64;
 void SortedEntries::Start() {
   if (collation_.ForgetIfMany()) {
     kept_.clear();
-    lastSelection_.clear();
-    entryOfText_.clear();
+    lastMet_.clear();
   }
   if (++selection_ == 0) {
-    std::fill(lastSelection_.begin(), lastSelection_.end(), 0);
+    std::fill(lastMet_.begin(), lastMet_.end(), LastMet());
     selection_ = 1;
   }
   entryTexts_.clear();
@@ -28,16 +27,14 @@ void SortedEntries::Start() {
 
 std::uint32_t SortedEntries::EntryOfText(std::string_view utf8) {
   const std::uint32_t text = collation_.TextNumber(utf8);
-  if (text >= lastSelection_.size()) {
-    lastSelection_.resize(collation_.TextCount(), 0);
-    entryOfText_.resize(collation_.TextCount());
-  }
-  if (lastSelection_[text] != selection_) {
-    lastSelection_[text] = selection_;
-    entryOfText_[text] = static_cast<std::uint32_t>(entryTexts_.size());
+  if (text >= lastMet_.size())
+    lastMet_.resize(collation_.TextCount());
+  LastMet& met = lastMet_[text];
+  if (met.selection != selection_) {
+    met = {selection_, static_cast<std::uint32_t>(entryTexts_.size())};
     entryTexts_.push_back(text);
   }
-  return entryOfText_[text];
+  return met.entry;
 }
 
 std::uint32_t SortedEntries::EntryOfTexts(const std::vector<std::string>& utf8) {

@@ -43,11 +43,16 @@ class SortedEntries {
   std::string_view KeyOfEntry(std::uint32_t entry) const;
 
   FrenchCollation collation_;
-  // For one sort text: each entry's text number, and for each text number the selection
-  // that last met it (so nothing is cleared between selections) and its entry there.
+  // Where a text number was last met: in which selection (so nothing is cleared between
+  // selections), and as which entry of it.
+  struct LastMet {
+    std::uint32_t selection = 0;
+    std::uint32_t entry = 0;
+  };
+
+  // For one sort text: each entry's text number, and where each text number was last met.
   std::vector<std::uint32_t> entryTexts_;
-  std::vector<std::uint32_t> lastSelection_;
-  std::vector<std::uint32_t> entryOfText_;
+  std::vector<LastMet> lastMet_;
   std::uint32_t selection_ = 0;
   // For several sort texts: each entry's keys laid end to end.
   bool joined_ = false;
