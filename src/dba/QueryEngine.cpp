@@ -117,9 +117,11 @@ std::vector<std::uint32_t> SortedOrder(const Selection& selection,
 template <class Sink>
 void ComputeRows(Storage& storage, SortedEntries& sorted, const std::string& request, Sink& sink) {
   const QueryRequest parsed = QueryRequest::Parse(request);
-  StoreNames::RequireFile(storage, parsed.file);
   const Selection selection = Select(storage, parsed, sorted);
   const std::size_t rows = selection.starts.size();
+  // A file that holds records exists: only an empty selection needs asking.
+  if (rows == 0)
+    StoreNames::RequireFile(storage, parsed.file);
   sink.Reserve(selection.texts.size(), rows);
   if (parsed.sortAttributes.empty()) {
     for (std::size_t row = 0; row < rows; ++row)
