@@ -79,3 +79,50 @@ TEST(DynamicArray, ReplaceExtendsWithEmptyElementsAndRefusesInvalidAddresses) {
 }
 
 }  // namespace
+
+// An array read from a text stays that text until it is changed; once changed, it is split
+// into its elements. Both forms must read the same at every address, past the end included.
+TEST(DynamicArray, ReadsTheSameWhetherKeptAsReadOrSplitByAChange) {
+  const std::vector<std::string> texts = {
+      "",
+      AM + AM,
+      "a",
+      "a" + VM,
+      VM + "b" + SM + SM + "c" + VM,
+      "un" + AM + AM + "a" + VM + VM + "c" + SM + "d" + AM + SM + AM + AM,
+      AM + "x" + VM + SM + AM + VM};
+  for (const std::string& text : texts) {
+    const dba::DynamicArray read("K", text);
+    dba::DynamicArray split = read;
+    split.Replace(1, read.Extract(1).Text());
+    const std::string where = "text " + dba::DynamicArray(text).Text();
+    EXPECT_EQ(split.Text(), read.Text()) << where;
+    EXPECT_EQ(split.DCount(), read.DCount()) << where;
+    for (long a = 0; a <= read.DCount() + 1; ++a) {
+      EXPECT_EQ(split.DCount(a), read.DCount(a)) << where << " attribute " << a;
+      for (long v = -1; v <= read.DCount(a) + 1; ++v) {
+        for (long s = -1; s <= 4; ++s)
+          EXPECT_EQ(At(split, a, v, s), At(read, a, v, s)) << where << " at " << a << v << s;
+      }
+    }
+  }
+}
+
+// A result is built attribute by attribute as one text: empty attributes in between stay,
+// those at the end are no part of it, as if each had been set by Replace.
+TEST(DynamicArray, BuiltWholeItIsWhatReplacingEachAttributeGives) {
+  const std::vector<std::string> rows = {"", "k1" + VM + "un", "", "", "k2" + VM + "deux", "", ""};
+  dba::PackedText packed;
+  packed.Reserve(20, rows.size());
+  dba::DynamicArray replaced;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    packed.Append(rows[i]);
+    replaced.Replace(static_cast<long>(i) + 1, rows[i]);
+  }
+  const dba::DynamicArray built(std::move(packed));
+  EXPECT_EQ(built.Text(), replaced.Text());
+  EXPECT_EQ(built.DCount(), 5);
+  EXPECT_EQ(At(built, 5, 2), "deux");
+  EXPECT_EQ(At(built, 1), "");
+  EXPECT_EQ(dba::DynamicArray(dba::PackedText()).DCount(), 0);
+}

@@ -189,6 +189,45 @@ TEST_P(Query, AKeptResultNeverOutlivesAChange) {
   EXPECT_EQ(Execute(sectors)->Text(), text);
 }
 
+// A list read again after a change is sorted again by what it now holds, even when its
+// labels are the same set as before (two records traded theirs) or when only another
+// column changed (the order kept from before still holds, the rows' texts do not).
+// Labels shared by many rows sort them in key order; a multivalued label sorts value by
+// value; an unlabelled row sorts first.
+TEST_P(Query, AListReadAgainIsSortedByWhatItNowHolds) {
+  dba::DatabaseConnection& mine = *store_.Connection();
+  mine.CreateFile("NOMS");
+  const std::string VM(1, dba::kValueMark), SM(1, dba::kSubvalueMark);
+  for (int i = 0; i < 40; ++i)
+    store_.Put("NOMS", "n" + std::to_string(10 + i), {i % 2 == 0 ? "Éric" : "Aude", "x"});
+  store_.Put("NOMS", "m1", {"Eric" + VM + "B", "y"});
+  store_.Put("NOMS", "m2", {"Eric" + VM + "A", "y"});
+  store_.Put("NOMS", "m3", {"", "z"});
+  const std::string byName = "SSELECT NOMS PAR 1";
+  auto firstRows = [&](std::size_t count) {
+    Table rows = Rows(byName);
+    rows.resize(count);
+    return rows;
+  };
+  EXPECT_EQ(firstRows(6),
+            (Table{"m3 ", "n11 Aude", "n13 Aude", "n15 Aude", "n17 Aude", "n19 Aude"}));
+  Table rows = Rows(byName);
+  ASSERT_EQ(rows.size(), 43u);
+  EXPECT_EQ(Table(rows.begin() + 21, rows.begin() + 23), (Table{"n10 Éric", "n12 Éric"}));
+  EXPECT_EQ(Table(rows.end() - 3, rows.end()),
+            (Table{"n48 Éric", "m2 Eric" + SM + "A", "m1 Eric" + SM + "B"}));
+
+  store_.Put("NOMS", "m1", {"Eric" + VM + "A", "y"});
+  store_.Put("NOMS", "m2", {"Eric" + VM + "B", "y"});
+  rows = Rows(byName);
+  EXPECT_EQ(Table(rows.end() - 2, rows.end()), (Table{"m1 Eric" + SM + "A", "m2 Eric" + SM + "B"}));
+
+  EXPECT_EQ(Execute(byName, "NOMS", "2")->Extract(2).Text(), "x");
+  store_.Put("NOMS", "n11", {"Aude", "changé"});
+  EXPECT_EQ(Execute(byName, "NOMS", "2")->Extract(2).Text(), "changé");
+  EXPECT_EQ(Text(byName, "0").substr(0, 6), "m3" + std::string(1, dba::kAttributeMark) + "n11");
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, Query, ::testing::ValuesIn(StoreEngines()), StoreEngineName());
 
 }  // namespace
