@@ -5,6 +5,7 @@
 #include "basis/Error.h"
 #include "dba/MarkedText.h"
 #include "dba/Marks.h"
+#include "dba/PackedText.h"
 #include "dba/RecordBinding.h"
 
 namespace dba {
@@ -53,7 +54,7 @@ DynamicArray::DynamicArray(std::string key, std::string_view text) : key_(std::m
   Parse(text);
 }
 
-DynamicArray::DynamicArray(PackedText packed)
+DynamicArray::DynamicArray(PackedText&& packed)
     : packed_(std::make_shared<const PackedText>(std::move(packed))) {}
 
 const DynamicArray::Attributes& DynamicArray::Parts() const {

@@ -9,10 +9,10 @@
 
 #include "basis/Integer.h"
 #include "basis/Variant.h"
-#include "dba/PackedText.h"
 
 namespace dba {
 
+class PackedText;
 class RecordBinding;
 
 // A record, a query request or a query result. It is kept parsed, so reading
@@ -36,7 +36,7 @@ class DELVARO_EXPORT DynamicArray {
 
   // The array whose text is packed's: what Replace(i + 1, attribute) done attribute after
   // attribute would give, without reshaping the array each time.
-  explicit DynamicArray(PackedText packed);
+  explicit DynamicArray(PackedText&& packed);
 
   basis::Variant Extract(long attribute, long value = -1, long subvalue = -1) const;
 

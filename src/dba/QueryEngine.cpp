@@ -5,6 +5,7 @@
 
 #include "dba/MarkedText.h"
 #include "dba/Marks.h"
+#include "dba/PackedText.h"
 #include "dba/QueryRequest.h"
 #include "dba/Storage.h"
 #include "dba/StoreNames.h"

@@ -3,6 +3,7 @@
 #include "StoreTestSupport.h"
 #include "dba/DynamicArray.h"
 #include "dba/Marks.h"
+#include "dba/PackedText.h"
 
 namespace {
 
