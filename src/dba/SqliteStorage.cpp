@@ -144,6 +144,7 @@ void SqliteStorage::WriteTransaction(const std::function<void()>& work) {
     Execute("COMMIT");
   } catch (...) {
     --transactionDepth_;
+    knownFiles_.clear();
     // What was read after the writes no longer holds once they are undone.
     if (ownWrites_ != writesBefore)
       ++ownWrites_;
@@ -162,8 +163,13 @@ void SqliteStorage::CreateFile(const std::string& file) {
 }
 
 bool SqliteStorage::HasFile(const std::string& file) {
+  if (knownFiles_.contains(file))
+    return true;
   SqliteQuery query(*hasFile_);
-  return query.Bind(file).Next();
+  if (!query.Bind(file).Next())
+    return false;
+  knownFiles_.insert(file);
+  return true;
 }
 
 std::vector<std::string> SqliteStorage::ListFiles() {

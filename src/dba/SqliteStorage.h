@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "dba/OpenMode.h"
 #include "dba/SqliteStatement.h"
@@ -56,6 +57,10 @@ class SqliteStorage final : public Storage {
   // taken for current after the next write of that same transaction, and once more when
   // a transaction that wrote is rolled back.
   std::uint64_t ownWrites_ = 0;
+  // Files found to exist, so that opening one again (the screen opens its files at each
+  // start) reads nothing. The store has no call that removes a file: only a transaction of
+  // this connection that is rolled back, which may have made one, makes them unsure again.
+  std::unordered_set<std::string> knownFiles_;
 };
 
 }  // namespace dba

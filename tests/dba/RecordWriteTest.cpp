@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "StoreEngines.h"
 #include "StoreTestSupport.h"
 #include "TestStore.h"
@@ -122,6 +124,25 @@ TEST_P(RecordStore, KeysCompareBytewiseAndBodiesKeepEveryByte) {
   };
   EXPECT_EQ(keysOf("a"), (std::vector<std::string>{"a", "a\x7f"}));
   EXPECT_EQ(keysOf("\xc3"), (std::vector<std::string>{"\xc3\xa9", "\xc3\xa9t\xc3\xa9"}));
+}
+
+// A file made in a transaction that is rolled back is gone, even for the connection that
+// opened it meanwhile; one made for good stays known to every connection.
+TEST_P(RecordStore, AFileMadeInAnUndoneTransactionIsGone) {
+  auto connection = Connect();
+  dba::Storage& storage = connection->GetStorage();
+  EXPECT_THROW(storage.WriteTransaction([&] {
+    connection->CreateFile("PROVISOIRE");
+    connection->OpenFile("PROVISOIRE")->WriteRecord("1", dba::DynamicArray("x"));
+    EXPECT_TRUE(storage.HasFile("PROVISOIRE"));
+    throw std::runtime_error("abandon");
+  }),
+               std::runtime_error);
+  EXPECT_FALSE(storage.HasFile("PROVISOIRE"));
+  EXPECT_EQ(ErrorOf([&] { connection->OpenFile("PROVISOIRE"); }).Number(), basis::kFileNotFound);
+  connection->CreateFile("DURABLE");
+  EXPECT_TRUE(storage.HasFile("DURABLE"));
+  EXPECT_TRUE(Connect()->GetStorage().HasFile("DURABLE"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, RecordStore, ::testing::ValuesIn(StoreEngines()),
