@@ -8,6 +8,9 @@ namespace {
 
 // Enough for the screen's lists and a tool's few requests; beyond, they are all forgotten.
 constexpr std::size_t kMostRequestsKept = 64;
+// A list on screen has far fewer distinct labels; the order of a longer selection is not
+// kept, so that what is kept stays within a few megabytes.
+constexpr std::size_t kMostEntriesKept = 1 << 16;
 
 }  // namespace
 
@@ -56,6 +59,11 @@ std::vector<std::uint32_t> SortedEntries::Ranks(const std::string& request) {
   if (found != kept_.end() && found->second.texts == entryTexts_)
     return found->second.ranks;
   std::vector<std::uint32_t> ranks = RanksByComparing();
+  if (entryTexts_.size() > kMostEntriesKept) {
+    if (found != kept_.end())
+      kept_.erase(found);
+    return ranks;
+  }
   if (found == kept_.end()) {
     if (kept_.size() >= kMostRequestsKept)
       kept_.clear();
