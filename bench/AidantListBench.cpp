@@ -103,7 +103,7 @@ BENCHMARK(AidantsRead)->Unit(benchmark::kMillisecond);
 
 // Its second part: sorting, folding and handing the rows to a new list.
 void RowsSorted(benchmark::State& state) {
-  const std::vector<host::AidantRow> rows = host::ReadAidants(*TheService().connection);
+  const host::AidantTable rows = host::ReadAidants(*TheService().connection);
   for (auto _ : state) {
     host::AidantListModel model;
     model.SetRows(rows);
