@@ -62,7 +62,8 @@ std::vector<std::uint32_t> RanksOf(const NameKeys& names) {
 
 }  // namespace
 
-std::vector<std::uint32_t> AidantOrder::NumberNames(const AidantTable& table) {
+std::vector<std::uint32_t> AidantOrder::NumberNames(const AidantTable& table,
+                                                    std::vector<std::uint32_t>& metAs) {
   NameKeys names(table.Size());
   std::vector<std::uint32_t> nameOf(table.Size());
   std::string name;
@@ -81,18 +82,34 @@ std::vector<std::uint32_t> AidantOrder::NumberNames(const AidantTable& table) {
       else
         french_.AppendSortKey(name, keys);
     });
+    metAs.push_back(met >= 0 ? static_cast<std::uint32_t>(met) : kNotMet);
   }
   // Only this ordering's names are kept: memory follows the list, not its history.
   kept_ = std::move(names);
   return nameOf;
 }
 
+void AidantOrder::RankNames(const std::vector<std::uint32_t>& metAs) {
+  if (!ranks_.empty() && std::find(metAs.begin(), metAs.end(), kNotMet) == metAs.end()) {
+    // Every name was there last time: the ranks they had still order them.
+    std::vector<std::uint32_t> ranks(metAs.size());
+    for (std::size_t number = 0; number < metAs.size(); ++number)
+      ranks[number] = ranks_[metAs[number]];
+    ranks_ = std::move(ranks);
+    return;
+  }
+  ranks_ = RanksOf(kept_);
+  rankBound_ = static_cast<std::uint32_t>(ranks_.size());
+}
+
 std::vector<std::uint32_t> AidantOrder::Order(const AidantTable& table) {
-  const std::vector<std::uint32_t> nameOf = NumberNames(table);
-  const std::vector<std::uint32_t> ranks = RanksOf(kept_);
+  std::vector<std::uint32_t> metAs;
+  const std::vector<std::uint32_t> nameOf = NumberNames(table, metAs);
+  RankNames(metAs);
+  const std::vector<std::uint32_t>& ranks = ranks_;
   // The rows placed by their name's rank, one pass; then the few rows that share a name
   // ordered by code.
-  std::vector<std::uint32_t> ends(kept_.Count() + 1, 0);
+  std::vector<std::uint32_t> ends(rankBound_ + 1, 0);
   for (const std::uint32_t number : nameOf)
     ++ends[ranks[number] + 1];
   for (std::size_t rank = 1; rank < ends.size(); ++rank)

@@ -20,12 +20,22 @@ class AidantOrder {
   std::vector<std::uint32_t> Order(const AidantTable& table);
 
  private:
+  static constexpr std::uint32_t kNotMet = UINT32_MAX;
+
   // Numbers the table's names, collating those the last ordering did not meet; gives
-  // each row its name's number.
-  std::vector<std::uint32_t> NumberNames(const AidantTable& table);
+  // each row its name's number, and appends to metAs each name's number in the last
+  // ordering (kNotMet for a name it did not meet).
+  std::vector<std::uint32_t> NumberNames(const AidantTable& table,
+                                         std::vector<std::uint32_t>& metAs);
+  // Ranks kept_'s names; metAs as NumberNames gave it.
+  void RankNames(const std::vector<std::uint32_t>& metAs);
 
   dba::FrenchCollation french_;
   NameKeys kept_;  // the names of the last ordering, numbered as its rows give them
+  // The rank of each of kept_'s names in French order, equal keys sharing one; every
+  // rank is below rankBound_.
+  std::vector<std::uint32_t> ranks_;
+  std::uint32_t rankBound_ = 0;
 };
 
 }  // namespace host

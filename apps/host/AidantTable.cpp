@@ -23,9 +23,4 @@ void AidantTable::Replace(std::size_t index, const AidantRow& row) {
   rows_.pop_back();
 }
 
-AidantRow AidantTable::Row(std::size_t index) const {
-  return {std::string(Code(index)), std::string(Nom(index)), std::string(Prenom(index)),
-          std::string(Secteur(index))};
-}
-
 }  // namespace host

@@ -50,8 +50,6 @@ class AidantTable {
   std::string_view SectorText(std::uint32_t sector) const {
     return TextAt(sectors_[sector].at, sectors_[sector].length);
   }
-  // A copy of the aidant at index.
-  AidantRow Row(std::size_t index) const;
 
  private:
   struct Span {
