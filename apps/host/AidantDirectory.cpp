@@ -1,6 +1,8 @@
 #include "host/AidantDirectory.h"
 
+#include <functional>
 #include <map>
+#include <unordered_map>
 
 #include "basis/Error.h"
 #include "dba/KeyRange.h"
@@ -50,16 +52,24 @@ ShownAttributes ShownOf(std::string_view body) {
   return shown;
 }
 
-AidantRow RowOf(std::string_view code, const ShownAttributes& shown, std::string_view sectorLabel) {
-  std::string secteur(shown.sector);
-  if (!shown.sector.empty() && !sectorLabel.empty())
+std::string SecteurOf(std::string_view sector, std::string_view sectorLabel) {
+  std::string secteur(sector);
+  if (!sector.empty() && !sectorLabel.empty())
     secteur.append(1, ' ').append(sectorLabel);
-  return {std::string(code), std::string(shown.nom), std::string(shown.prenom), std::move(secteur)};
+  return secteur;
 }
+
+// Finds a sector's number by a view of its code, without copying the code.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const {
+    return std::hash<std::string_view>()(text);
+  }
+};
 
 }  // namespace
 
-std::vector<AidantRow> ReadAidants(dba::DatabaseConnection& connection) {
+AidantTable ReadAidants(dba::DatabaseConnection& connection) {
   // Opening names a missing file the way the screen does.
   const std::string aidants = connection.OpenFile("CIVILAIDANT")->Name();
   const std::string sectors = connection.OpenFile("SECTEUR")->Name();
@@ -70,13 +80,21 @@ std::vector<AidantRow> ReadAidants(dba::DatabaseConnection& connection) {
                      labels.emplace(key, AttributeOf(body, kSectorLabel));
                    });
   // Each record is read where the store hands it over: no copy of the bodies is kept.
-  std::vector<AidantRow> rows;
+  // The aidants of a sector share its text, made when the first of them is met.
+  AidantTable table;
+  std::unordered_map<std::string, std::uint32_t, TextHash, std::equal_to<>> sectorNumbers;
   storage.ScanEach(aidants, dba::KeyRange::All(), [&](std::string_view key, std::string_view body) {
     const ShownAttributes shown = ShownOf(body);
-    const auto label = labels.find(shown.sector);
-    rows.push_back(RowOf(key, shown, label == labels.end() ? std::string_view() : label->second));
+    auto number = sectorNumbers.find(shown.sector);
+    if (number == sectorNumbers.end()) {
+      const auto label = labels.find(shown.sector);
+      const std::string secteur =
+          SecteurOf(shown.sector, label == labels.end() ? std::string_view() : label->second);
+      number = sectorNumbers.emplace(shown.sector, table.AddSector(secteur)).first;
+    }
+    table.Add(key, shown.nom, shown.prenom, number->second);
   });
-  return rows;
+  return table;
 }
 
 std::optional<AidantRow> ReadAidant(dba::DatabaseConnection& connection, const std::string& code) {
@@ -88,7 +106,9 @@ std::optional<AidantRow> ReadAidant(dba::DatabaseConnection& connection, const s
     return std::nullopt;
   const ShownAttributes shown = ShownOf(*body);
   const std::optional<std::string> sector = storage.Read(sectors, std::string(shown.sector));
-  return RowOf(code, shown, sector ? AttributeOf(*sector, kSectorLabel) : std::string_view());
+  return AidantRow{
+      code, std::string(shown.nom), std::string(shown.prenom),
+      SecteurOf(shown.sector, sector ? AttributeOf(*sector, kSectorLabel) : std::string_view())};
 }
 
 }  // namespace host

@@ -1,79 +1,45 @@
 #include "host/AidantListModel.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "qt/QtText.h"
 
 namespace host {
 namespace {
 
-const std::string& ColumnOf(const AidantRow& row, int column) {
+std::string_view ColumnOf(const AidantTable& rows, std::uint32_t row, int column) {
   switch (column) {
     case AidantListModel::kCode:
-      return row.code;
+      return rows.Code(row);
     case AidantListModel::kNom:
-      return row.nom;
+      return rows.Nom(row);
     case AidantListModel::kPrenom:
-      return row.prenom;
+      return rows.Prenom(row);
     default:
-      return row.secteur;
+      return rows.Secteur(row);
   }
 }
 
-// A row's place in the French order: its sort key lies in a buffer shared by all rows;
-// its first eight bytes, as one number, decide most comparisons without reading it.
-struct Ranked {
-  std::uint64_t head;
-  std::uint32_t keyAt;
-  std::uint32_t keyLength;
-  std::size_t row;
-};
-
-std::uint64_t HeadOf(std::string_view key) {
-  std::uint64_t head = 0;
-  for (std::size_t i = 0; i < sizeof head; ++i)
-    head = head << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-  return head;
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
 AidantListModel::AidantListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void AidantListModel::SetRows(std::vector<AidantRow> rows) {
-  // The full name collated as one text: letters decide first over surname and first
-  // name alike, accents and case only between names that are otherwise the same. The
-  // key ends with a zero byte no key holds inside, so the code after it breaks ties.
-  std::string keys;
-  keys.reserve(rows.size() * 48);
-  std::vector<Ranked> ranks;
-  ranks.reserve(rows.size());
-  std::string name;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    name.assign(rows[i].nom).append(1, ' ').append(rows[i].prenom);
-    const std::size_t at = keys.size();
-    french_.AppendSortKey(name, keys);
-    keys += rows[i].code;
-    const std::string_view key = std::string_view(keys).substr(at);
-    ranks.push_back(
-        {HeadOf(key), static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(key.size()), i});
-  }
-  std::sort(ranks.begin(), ranks.end(), [&keys](const Ranked& a, const Ranked& b) {
-    if (a.head != b.head)
-      return a.head < b.head;
-    const std::string_view all(keys);
-    return all.substr(a.keyAt, a.keyLength) < all.substr(b.keyAt, b.keyLength);
-  });
-
+void AidantListModel::SetRows(AidantTable rows) {
+  const std::vector<std::uint32_t> order = order_.Order(rows);
   beginResetModel();
+  rows_ = std::move(rows);
   entries_.clear();
-  entries_.reserve(rows.size());
+  entries_.reserve(order.size());
+  for (const std::uint32_t row : order)
+    entries_.push_back({row, 0, 0});
   folded_.clear();
-  folded_.reserve(keys.size());
-  for (const Ranked& rank : ranks) {
-    entries_.push_back({std::move(rows[rank.row])});
-    Fold(entries_.back());
-  }
+  foldedSectors_.clear();
+  folds_ = false;
   shown_.clear();
   Refilter(false);
   endResetModel();
@@ -81,13 +47,29 @@ void AidantListModel::SetRows(std::vector<AidantRow> rows) {
 
 void AidantListModel::Fold(Entry& entry) {
   const std::size_t at = folded_.size();
-  for (int column = 0; column < kColumnCount; ++column) {
-    if (column > 0)
-      folded_.push_back('\n');
-    qtui::AppendFolded(ColumnOf(entry.row, column), folded_);
-  }
+  qtui::AppendFolded(rows_.Code(entry.row), folded_);
+  folded_.push_back('\n');
+  qtui::AppendFolded(rows_.Nom(entry.row), folded_);
+  folded_.push_back('\n');
+  qtui::AppendFolded(rows_.Prenom(entry.row), folded_);
   entry.foldedAt = static_cast<std::uint32_t>(at);
   entry.foldedLength = static_cast<std::uint32_t>(folded_.size() - at);
+}
+
+void AidantListModel::FoldAll() {
+  if (folds_)
+    return;
+  for (Entry& entry : entries_)
+    Fold(entry);
+  FoldSectors();
+  folds_ = true;
+}
+
+void AidantListModel::FoldSectors() {
+  for (std::size_t sector = foldedSectors_.size(); sector < rows_.SectorCount(); ++sector) {
+    foldedSectors_.emplace_back();
+    qtui::AppendFolded(rows_.SectorText(static_cast<std::uint32_t>(sector)), foldedSectors_.back());
+  }
 }
 
 std::string_view AidantListModel::FoldedOf(const Entry& entry) const {
@@ -107,10 +89,20 @@ void AidantListModel::SetFilter(const QString& text) {
 }
 
 void AidantListModel::Refilter(bool withinShown) {
+  if (filter_.empty()) {
+    shown_.resize(entries_.size());
+    std::iota(shown_.begin(), shown_.end(), 0);
+    return;
+  }
+  FoldAll();
+  // Whether the text is in a sector is asked once per sector, not once per aidant.
+  std::vector<char> sectorKept(foldedSectors_.size());
+  for (std::size_t sector = 0; sector < sectorKept.size(); ++sector)
+    sectorKept[sector] = foldedSectors_[sector].find(filter_) != std::string::npos;
   std::vector<int> kept;
   const auto consider = [&](int index) {
-    if (filter_.empty() ||
-        FoldedOf(entries_[static_cast<std::size_t>(index)]).find(filter_) != std::string::npos)
+    const Entry& entry = entries_[static_cast<std::size_t>(index)];
+    if (sectorKept[rows_.SectorOf(entry.row)] || FoldedOf(entry).find(filter_) != std::string::npos)
       kept.push_back(index);
   };
   if (withinShown) {
@@ -125,13 +117,16 @@ void AidantListModel::Refilter(bool withinShown) {
 }
 
 bool AidantListModel::UpdateRow(const AidantRow& row) {
-  const auto found = std::find_if(entries_.begin(), entries_.end(), [&row](const Entry& entry) {
-    return entry.row.code == row.code;
+  const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+    return rows_.Code(entry.row) == row.code;
   });
   if (found == entries_.end())
     return false;
-  found->row = row;
-  Fold(*found);
+  rows_.Replace(found->row, row);
+  if (folds_) {
+    FoldSectors();
+    Fold(*found);
+  }
   const int shownRow = RowOf(QString::fromStdString(row.code));
   if (shownRow >= 0)
     emit dataChanged(index(shownRow, 0), index(shownRow, kColumnCount - 1));
@@ -145,13 +140,13 @@ const AidantListModel::Entry& AidantListModel::ShownEntry(int row) const {
 QString AidantListModel::CodeAt(int row) const {
   if (row < 0 || row >= ShownCount())
     return QString();
-  return QString::fromStdString(ShownEntry(row).row.code);
+  return ToQString(rows_.Code(ShownEntry(row).row));
 }
 
 int AidantListModel::RowOf(const QString& code) const {
   const std::string wanted = code.toStdString();
   for (int row = 0; row < ShownCount(); ++row)
-    if (ShownEntry(row).row.code == wanted)
+    if (rows_.Code(ShownEntry(row).row) == wanted)
       return row;
   return -1;
 }
@@ -167,7 +162,7 @@ int AidantListModel::columnCount(const QModelIndex& parent) const {
 QVariant AidantListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= ShownCount())
     return QVariant();
-  return QString::fromStdString(ColumnOf(ShownEntry(index.row()).row, index.column()));
+  return ToQString(ColumnOf(rows_, ShownEntry(index.row()).row, index.column()));
 }
 
 QVariant AidantListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -15,6 +15,7 @@
 
 #include "basis/Error.h"
 #include "forms/MessageStyle.h"
+#include "host/AidantDirectory.h"
 #include "host/AidantListModel.h"
 #include "qt/WindowGeometry.h"
 

@@ -1,5 +1,6 @@
 #include "qt/QtText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -61,10 +62,14 @@ QString FoldedText(const QString& text) {
 
 void AppendFolded(std::string_view text, std::string& folded) {
   const auto& twoByteFolds = TwoByteFolds();
+  // Written in place, not pushed byte by byte: folded keeps room for at least the bytes
+  // of text still to read, which is enough while no fold is longer than its character.
+  std::size_t end = folded.size();
+  folded.resize(end + text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     if (lead < 0x80) {
-      folded.push_back(lead >= 'A' && lead <= 'Z' ? static_cast<char>(lead - 'A' + 'a') : text[i]);
+      folded[end++] = lead >= 'A' && lead <= 'Z' ? static_cast<char>(lead - 'A' + 'a') : text[i];
       continue;
     }
     const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
@@ -75,13 +80,18 @@ void AppendFolded(std::string_view text, std::string& folded) {
       // A longer character, or bytes that are no UTF-8: the rest goes the general way,
       // which reads them as the rest of the product does.
       const std::string_view rest = text.substr(i);
+      folded.resize(end);
       folded += FoldedText(QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.size())))
                     .toStdString();
       return;
     }
-    folded.append(fold->bytes, fold->length);
+    if (fold->length > 2)
+      folded.resize(folded.size() + fold->length - 2);
+    std::copy_n(fold->bytes, fold->length, folded.begin() + static_cast<std::ptrdiff_t>(end));
+    end += fold->length;
     ++i;
   }
+  folded.resize(end);
 }
 
 }  // namespace qtui
