@@ -163,6 +163,30 @@ basis::Variant DynamicArray::Extract(long attribute, long value, long subvalue) 
   return subvalues[static_cast<std::size_t>(subvalue - 1)];
 }
 
+std::string_view DynamicArray::ExtractView(long attribute, long value, std::string& scratch) const {
+  CheckIndexes(attribute, value, -1, 0);
+  if (attribute == 0)
+    return value <= 1 ? std::string_view(key_) : std::string_view();
+  const Attributes& parts = Parts();
+  if (attribute > static_cast<long>(parts.size()))
+    return {};
+  const Attribute& values = parts[static_cast<std::size_t>(attribute - 1)];
+  if (value > static_cast<long>(values.size()))
+    return {};
+  const bool wholeAttribute = value <= 0;
+  if (wholeAttribute && values.size() != 1) {
+    scratch.clear();
+    AppendAttribute(scratch, values);
+    return scratch;
+  }
+  const Value& subvalues = values[wholeAttribute ? 0 : static_cast<std::size_t>(value - 1)];
+  if (subvalues.size() == 1)
+    return subvalues.front();
+  scratch.clear();
+  AppendValue(scratch, subvalues);
+  return scratch;
+}
+
 void DynamicArray::Replace(long attribute, std::string_view x) {
   Replace(attribute, -1, -1, x);
 }
