@@ -8,6 +8,10 @@
 namespace forms {
 
 std::string ItemList::List(int index) const {
+  return std::string(ListView(index));
+}
+
+std::string_view ItemList::ListView(int index) const {
   if (index < 0 || index >= ListCount()) {
     return {};
   }

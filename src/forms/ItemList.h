@@ -19,6 +19,8 @@ class DELVARO_EXPORT ItemList {
   int ListCount() const { return static_cast<int>(count_); }
   // The text of entry i; "" for an index outside the list.
   std::string List(int index) const;
+  // The same text without a copy, valid until the list next changes.
+  std::string_view ListView(int index) const;
   // Appends (index -1) or inserts the entry; an index past the end is error 5.
   void AddItem(std::string_view text, int index = -1);
   // A wrong index is error 5.
