@@ -26,6 +26,14 @@ inline std::string_view RowLabelView(const basis::Ref<dba::DynamicArray>& list, 
   return list->ExtractView(row, 2, scratch);
 }
 
+// Whether a row's key is the key searched for. The keys of one list share their first
+// characters (the code of the level above) and differ at the end, so the last character
+// turns most rows away before a whole comparison.
+inline bool SameKey(std::string_view rowKey, std::string_view key) {
+  return rowKey.size() == key.size() && (key.empty() || rowKey.back() == key.back()) &&
+         rowKey == key;
+}
+
 // The row (from 1) that holds the key, or 0 when the search runs past the last row.
 // A list that was never filled (a sub-sector typed before any sector) is searched as
 // an empty one, so the code is simply unknown. The keys are compared in place: the
@@ -40,7 +48,7 @@ inline basis::Integer RowOfKey(const basis::Ref<dba::DynamicArray>& list, std::s
   do {
     row = basis::Add(row, 1);
     rowKey = rows.ExtractView(row, 1, scratch);
-  } while (rowKey != key && !rowKey.empty());
+  } while (!SameKey(rowKey, key) && !rowKey.empty());
   return rowKey.empty() ? 0 : row;
 }
 
