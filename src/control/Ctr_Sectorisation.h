@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "basis/Integer.h"
 #include "basis/Ref.h"
@@ -176,7 +177,7 @@ class DELVARO_EXPORT Ctr_Sectorisation {
   void Lst_Sel_DblClick();
   void Ajoute_Selection(forms::ListBox& source, forms::ListBox& destination);
   void Ote_Selection(forms::ListBox& list);
-  basis::Boolean Existe_DansListe(const std::string& text, forms::ListBox& list);
+  basis::Boolean Existe_DansListe(std::string_view text, forms::ListBox& list);
   void RemplirListe_SecteursSel();
 
   // ---- record/: saving and leaving. ----

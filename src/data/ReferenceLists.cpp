@@ -1,4 +1,6 @@
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "control/Ctr_Sectorisation.h"
 #include "control/Variables.h"
@@ -28,15 +30,19 @@ basis::Integer ToCount(long count) {
 
 // Refills a label list with the labels of the rows, in row order: entry p stands for row
 // p + 1, which is how the lookups find a chosen entry's key again. Gives the row count.
+// The labels are read in place, and the list reuses the storage of its previous entries.
 basis::Integer FillLabelList(
     forms::ComboBox& list, const Ref<DynamicArray>& rows,
-    const std::function<void(basis::Integer row, const std::string& label)>& alsoForRow = {}) {
-  const basis::Integer n = ToCount(rows->DCount());
+    const std::function<void(basis::Integer row, std::string_view label)>& alsoForRow = {}) {
+  // Held here, so that the labels read stay valid whatever the list's observer does.
+  const Ref<DynamicArray> kept = rows;
+  const basis::Integer n = ToCount(kept->DCount());
   list.Clear();
+  std::string scratch;
   for (basis::Integer i = 0; i < n; i = basis::Add(i, 1)) {
     const basis::Integer r = basis::Add(i, 1);
-    std::string label = fields::RowLabel(rows, r);
-    list.AddItem(alsoForRow ? label : std::move(label));
+    const std::string_view label = fields::RowLabelView(kept, r, scratch);
+    list.AddItem(label);
     if (alsoForRow)
       alsoForRow(r, label);
   }
@@ -54,7 +60,7 @@ void Ctr_Sectorisation::RemplirCombo_SecteurAidant() {
   using Variables::L_Secteur;
   L_Secteur = ExecuteReferenceQuery("SSELECT SECTEUR PAR 1", "SECTEUR");
   FillLabelList(
-      Cbo_LibSecteurAidant, L_Secteur, [this](basis::Integer row, const std::string& label) {
+      Cbo_LibSecteurAidant, L_Secteur, [this](basis::Integer row, std::string_view label) {
         Lst_Pos.AddItem(label);
         Lst_Pos.SetItemData(Lst_Pos.NewIndex(), basis::ToInteger(fields::RowKey(L_Secteur, row)));
       });

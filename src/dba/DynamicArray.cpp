@@ -175,6 +175,36 @@ basis::Variant DynamicArray::ExtractPacked(long attribute, long value, long subv
   return std::string(text);
 }
 
+std::string_view DynamicArray::ExtractView(long attribute, long value, std::string& scratch) const {
+  CheckIndexes(attribute, value, -1, 0);
+  if (attribute == 0)
+    return value <= 1 ? std::string_view(key_) : std::string_view();
+  if (packed_) {
+    if (attribute > static_cast<long>(packed_->Count()))
+      return {};
+    const std::string_view text = packed_->Attribute(static_cast<std::size_t>(attribute - 1));
+    return value > 0 ? MarkedText::Field(text, kValueMark, value) : text;
+  }
+  const Attributes& parts = Parts();
+  if (attribute > static_cast<long>(parts.size()))
+    return {};
+  const Attribute& values = parts[static_cast<std::size_t>(attribute - 1)];
+  if (value > static_cast<long>(values.size()))
+    return {};
+  const bool wholeAttribute = value <= 0;
+  if (wholeAttribute && values.size() != 1) {
+    scratch.clear();
+    AppendAttribute(scratch, values);
+    return scratch;
+  }
+  const Value& subvalues = values[wholeAttribute ? 0 : static_cast<std::size_t>(value - 1)];
+  if (subvalues.size() == 1)
+    return subvalues.front();
+  scratch.clear();
+  AppendValue(scratch, subvalues);
+  return scratch;
+}
+
 void DynamicArray::Replace(long attribute, std::string_view x) {
   Replace(attribute, -1, -1, x);
 }

@@ -39,6 +39,11 @@ class DELVARO_EXPORT DynamicArray {
   explicit DynamicArray(PackedText&& packed);
 
   basis::Variant Extract(long attribute, long value = -1, long subvalue = -1) const;
+  // The text Extract(attribute, value) gives, without a copy when the array holds it in
+  // one piece: a view into the array, or into scratch when it had to be put together
+  // from several parts. The view is valid until the array or scratch next changes. Wrong
+  // indexes fail as Extract's do. For loops that read row after row of a large result.
+  std::string_view ExtractView(long attribute, long value, std::string& scratch) const;
 
   // Sets an element, extending the array with empty elements as needed. Assigning a
   // whole attribute or value parses the marks inside x. Replace(a, "") leaves the

@@ -8,19 +8,33 @@
 namespace forms {
 
 std::string ItemList::List(int index) const {
+  return std::string(ListView(index));
+}
+
+std::string_view ItemList::ListView(int index) const {
   if (index < 0 || index >= ListCount()) {
     return {};
   }
   return items_[static_cast<std::size_t>(index)].text;
 }
 
-void ItemList::AddItem(std::string text, int index) {
+void ItemList::AddItem(std::string_view text, int index) {
   if (index == -1) {
     index = ListCount();
   } else if (index < 0 || index > ListCount()) {
     throw basis::Error(basis::kInvalidProcedureCall);
   }
-  items_.insert(items_.begin() + index, Item{std::move(text)});
+  if (count_ == items_.size()) {
+    items_.emplace_back();
+  }
+  // The first spare becomes the new entry; the entries from index on move down one place.
+  const auto position = items_.begin() + index;
+  const auto spare = items_.begin() + static_cast<std::ptrdiff_t>(count_);
+  std::rotate(position, spare, spare + 1);
+  position->text.assign(text);
+  position->data = 0;
+  position->selected = false;
+  ++count_;
   newIndex_ = index;
   if (listIndex_ >= index) {
     ++listIndex_;  // the chosen entry moved down with the insertion
@@ -30,7 +44,10 @@ void ItemList::AddItem(std::string text, int index) {
 
 void ItemList::RemoveItem(int index) {
   CheckIndex(index, basis::kInvalidProcedureCall);
-  items_.erase(items_.begin() + index);
+  // The entry goes to the spares, keeping its storage; the entries after it move up.
+  const auto position = items_.begin() + index;
+  std::rotate(position, position + 1, items_.begin() + static_cast<std::ptrdiff_t>(count_));
+  --count_;
   // The entry added last may be gone or moved: nothing names it any more.
   newIndex_ = -1;
   if (listIndex_ == index) {
@@ -52,16 +69,17 @@ void ItemList::SetItemData(int index, long data) {
 }
 
 void ItemList::ClearItems() {
-  items_.clear();
+  count_ = 0;
   newIndex_ = -1;
   listIndex_ = -1;
   ItemsChanged();
 }
 
 int ItemList::IndexOfText(const std::string& text) const {
-  auto found = std::find_if(items_.begin(), items_.end(),
+  const std::span<const Item> entries = Items();
+  auto found = std::find_if(entries.begin(), entries.end(),
                             [&](const Item& item) { return item.text == text; });
-  return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+  return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 
 void ItemList::CheckIndex(int index, long errorNumber) const {

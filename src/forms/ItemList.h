@@ -2,7 +2,10 @@
 
 #include "basis/Export.h"
 
+#include <cstddef>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forms {
@@ -13,11 +16,13 @@ class DELVARO_EXPORT ItemList {
  public:
   virtual ~ItemList() = default;
 
-  int ListCount() const { return static_cast<int>(items_.size()); }
+  int ListCount() const { return static_cast<int>(count_); }
   // The text of entry i; "" for an index outside the list.
   std::string List(int index) const;
+  // The same text without a copy, valid until the list next changes.
+  std::string_view ListView(int index) const;
   // Appends (index -1) or inserts the entry; an index past the end is error 5.
-  void AddItem(std::string text, int index = -1);
+  void AddItem(std::string_view text, int index = -1);
   // A wrong index is error 5.
   void RemoveItem(int index);
   // A wrong index is error 381.
@@ -38,13 +43,17 @@ class DELVARO_EXPORT ItemList {
   void ClearItems();
   void SetListIndexQuietly(int index) { listIndex_ = index; }
   int IndexOfText(const std::string& text) const;
-  std::vector<Item>& Items() { return items_; }
-  const std::vector<Item>& Items() const { return items_; }
+  std::span<Item> Items() { return {items_.data(), count_}; }
+  std::span<const Item> Items() const { return {items_.data(), count_}; }
   void CheckIndex(int index, long errorNumber) const;
   virtual void ItemsChanged() = 0;
 
  private:
+  // The first count_ items are the entries. Those after them are spares: entries removed
+  // or cleared, kept so that the texts added next reuse their storage, and a list emptied
+  // and filled again with as many entries allocates nothing.
   std::vector<Item> items_;
+  std::size_t count_ = 0;
   int newIndex_ = -1;
   int listIndex_ = -1;
 };

@@ -10,8 +10,9 @@ bool SectorEntryLocked() {
   return Variables::SaisieSecteurBloquee == basis::True;
 }
 
+// The two lists always differ, so adding to one leaves the text read from the other in place.
 void CopyEntry(const forms::ListBox& source, int index, forms::ListBox& destination) {
-  destination.AddItem(source.List(index));
+  destination.AddItem(source.ListView(index));
   destination.SetItemData(destination.NewIndex(), source.ItemData(index));
 }
 }  // namespace
@@ -38,7 +39,7 @@ void Ctr_Sectorisation::Ajoute_Selection(forms::ListBox& source, forms::ListBox&
     return;
   const int n = source.ListCount();
   for (int i = 0; i < n; ++i) {
-    const std::string text = source.List(i);
+    const std::string_view text = source.ListView(i);
     const bool selected = source.Selected(i);
     const basis::Boolean found = Existe_DansListe(text, destination);
     if (selected && found == basis::False)
@@ -47,9 +48,9 @@ void Ctr_Sectorisation::Ajoute_Selection(forms::ListBox& source, forms::ListBox&
   }
 }
 
-basis::Boolean Ctr_Sectorisation::Existe_DansListe(const std::string& text, forms::ListBox& list) {
+basis::Boolean Ctr_Sectorisation::Existe_DansListe(std::string_view text, forms::ListBox& list) {
   for (int i = 0; i < list.ListCount(); ++i) {
-    if (list.List(i) == text)
+    if (list.ListView(i) == text)
       return basis::True;
   }
   return basis::False;

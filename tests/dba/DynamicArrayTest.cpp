@@ -79,6 +79,35 @@ TEST(DynamicArray, ReplaceExtendsWithEmptyElementsAndRefusesInvalidAddresses) {
   EXPECT_EQ(ErrorOf([&] { record.DBWrite(); }).Number(), basis::kRecordNotBound);
 }
 
+// Every element a loop may read in place, however the array was made, reads as Extract
+// gives it; an element in one piece is read without a copy.
+TEST(DynamicArray, ExtractViewReadsWhatExtractReads) {
+  dba::DynamicArray changed("K", "a" + AM + "b" + VM + "c" + SM + "d" + AM + AM + "e");
+  changed.Replace(3, 2, "f");
+  changed.Replace(5, 1, 2, "g");
+  dba::DynamicArray built;
+  built.Replace(1, 1, "0001");
+  built.Replace(1, 2, "Écluses");
+  built.Replace(2, 1, "0002");
+  std::string scratch;
+  for (const dba::DynamicArray& array :
+       {dba::DynamicArray("K1", "un" + AM + "a" + VM + "b" + SM + "c" + AM + AM + "quatre" + VM),
+        changed, built, dba::DynamicArray()}) {
+    for (long a = 0; a <= array.DCount() + 1; ++a) {
+      for (long v = -1; v <= array.DCount(a) + 1; ++v)
+        EXPECT_EQ(array.ExtractView(a, v, scratch), At(array, a, v)) << a << ", " << v;
+    }
+  }
+  const std::string_view label = built.ExtractView(1, 2, scratch);
+  EXPECT_NE(label.data(), scratch.data());
+  // A change to a copy leaves what was read from the original as it was.
+  dba::DynamicArray copy = built;
+  copy.Replace(1, 2, "Gare");
+  EXPECT_EQ(label, "Écluses");
+  EXPECT_EQ(ErrorOf([&] { built.ExtractView(-1, 1, scratch); }).Number(),
+            basis::kInvalidProcedureCall);
+}
+
 }  // namespace
 
 // An array read from a text stays that text until it is changed; once changed, it is split

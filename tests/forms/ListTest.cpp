@@ -57,4 +57,42 @@ TEST_F(Lists, TheObserverHearsOfEveryVisibleChangeOnly) {
                                                "UserControl"}));
 }
 
+// Cleared and removed entries keep their storage for the next ones; what a list holds, and
+// what a front end mirroring it sees at each notification, must be what fresh entries give.
+TEST_F(Lists, EntriesAddedAfterRemovalsAndClearsStartAfresh) {
+  for (int i = 0; i < 4; ++i) {
+    list.SetItemData(i, 10 + i);
+    list.SetSelected(i, true);
+  }
+  list.RemoveItem(1);
+  list.Clear();
+  EXPECT_EQ(list.List(0), "");
+  for (const char* entry : {"un texte plus long que ceux qu'il remplace", "x", "fin"})
+    list.AddItem(entry);
+  list.RemoveItem(1);
+  list.AddItem("tête", 0);
+  EXPECT_EQ(list.NewIndex(), 0);
+  EXPECT_EQ(SelectionOf(list), (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(list.List(1), "un texte plus long que ceux qu'il remplace");
+  EXPECT_EQ(list.List(2), "fin");
+  EXPECT_EQ(list.ItemData(1) + list.ItemData(2), 0);
+  EXPECT_EQ(ErrorNumberOf([&] { list.ItemData(3); }), basis::kInvalidPropertyArrayIndex);
+
+  struct Mirror : forms::WidgetObserver {
+    void WidgetChanged(forms::Widget&) override {
+      seen.push_back(combo->ListCount() == 0 ? "" : combo->List(combo->ListCount() - 1));
+    }
+    void FocusRequested(forms::Widget&) override {}
+    const forms::ComboBox* combo = nullptr;
+    Log seen;
+  } mirror;
+  mirror.combo = &label;
+  surface.SetObserver(&mirror);
+  label.Clear();
+  for (const char* entry : {"Écluses", "Gare"})
+    label.AddItem(entry);
+  EXPECT_EQ(mirror.seen, (Log{"", "Écluses", "Gare"}));
+  surface.SetObserver(this);
+}
+
 }  // namespace
