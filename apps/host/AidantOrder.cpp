@@ -64,25 +64,23 @@ std::vector<std::uint32_t> RanksOf(const NameKeys& names) {
 
 std::vector<std::uint32_t> AidantOrder::NumberNames(const AidantTable& table,
                                                     std::vector<std::uint32_t>& metAs) {
-  NameKeys names(table.Size());
+  NameKeys names;
   std::vector<std::uint32_t> nameOf(table.Size());
   std::string name;
   for (std::size_t row = 0; row < table.Size(); ++row) {
     name.assign(table.Nom(row)).append(1, ' ').append(table.Prenom(row));
-    const std::size_t hash = NameKeys::HashOf(name);
-    const std::int64_t known = names.Find(name, hash);
-    if (known >= 0) {
-      nameOf[row] = static_cast<std::uint32_t>(known);
+    if (const std::optional<std::uint32_t> known = names.Find(name)) {
+      nameOf[row] = *known;
       continue;
     }
-    const std::int64_t met = kept_.Find(name, hash);
-    nameOf[row] = names.Add(name, hash, [&](std::string& keys) {
-      if (met >= 0)
-        keys.append(kept_.Key(static_cast<std::uint32_t>(met)));
+    const std::optional<std::uint32_t> met = kept_.Find(name);
+    nameOf[row] = names.Add(name, [&](std::string& keys) {
+      if (met)
+        keys.append(kept_.Key(*met));
       else
         french_.AppendSortKey(name, keys);
     });
-    metAs.push_back(met >= 0 ? static_cast<std::uint32_t>(met) : kNotMet);
+    metAs.push_back(met.value_or(kNotMet));
   }
   // Only this ordering's names are kept: memory follows the list, not its history.
   kept_ = std::move(names);

@@ -30,18 +30,33 @@ std::uint32_t InternedTexts::Intern(std::string_view text) {
   if (2 * (Count() + 1) > slots_.size())
     Grow();
   const std::uint64_t hash = HashOf(text);
-  const auto tag = static_cast<std::uint32_t>(hash >> 32);
-  std::size_t slot = SlotOf(hash);
-  for (; slots_[slot].numberPlusOne != 0; slot = SlotOf(slot + 1)) {
-    const std::uint32_t n = slots_[slot].numberPlusOne - 1;
-    if (slots_[slot].tag == tag && Text(n) == text)
-      return n;
-  }
+  const std::size_t slot = SlotFor(text, hash);
+  if (slots_[slot].numberPlusOne != 0)
+    return slots_[slot].numberPlusOne - 1;
   const auto n = static_cast<std::uint32_t>(Count());
-  slots_[slot] = {n + 1, tag};
+  slots_[slot] = {n + 1, static_cast<std::uint32_t>(hash >> 32)};
   texts_ += text;
   starts_.push_back(texts_.size());
   return n;
+}
+
+std::optional<std::uint32_t> InternedTexts::Find(std::string_view text) const {
+  if (slots_.empty())
+    return std::nullopt;
+  const std::size_t slot = SlotFor(text, HashOf(text));
+  if (slots_[slot].numberPlusOne == 0)
+    return std::nullopt;
+  return slots_[slot].numberPlusOne - 1;
+}
+
+std::size_t InternedTexts::SlotFor(std::string_view text, std::uint64_t hash) const {
+  const auto tag = static_cast<std::uint32_t>(hash >> 32);
+  std::size_t slot = SlotOf(hash);
+  for (; slots_[slot].numberPlusOne != 0; slot = SlotOf(slot + 1)) {
+    if (slots_[slot].tag == tag && Text(slots_[slot].numberPlusOne - 1) == text)
+      break;
+  }
+  return slot;
 }
 
 std::string_view InternedTexts::Text(std::uint32_t n) const {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,8 @@ class InternedTexts {
   // The number of text; a text not met before gets the next number, Count() - 1 after the
   // call.
   std::uint32_t Intern(std::string_view text);
+  // The number of text, or nullopt when it was never interned. Adds nothing.
+  std::optional<std::uint32_t> Find(std::string_view text) const;
   std::size_t Count() const { return starts_.size() - 1; }
   // Text number n (below Count()), valid until the next Intern or Clear.
   std::string_view Text(std::uint32_t n) const;
@@ -32,6 +35,8 @@ class InternedTexts {
     std::uint32_t tag = 0;
   };
 
+  // The slot that holds text (whose hash is given), or else the free slot where it would go.
+  std::size_t SlotFor(std::string_view text, std::uint64_t hash) const;
   void Grow();
   std::size_t SlotOf(std::uint64_t hash) const { return hash & (slots_.size() - 1); }
 

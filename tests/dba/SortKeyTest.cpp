@@ -12,6 +12,7 @@ namespace {
 // eight, and many of them, so that the table grows several times.
 TEST(InternedTexts, NumbersEachDistinctTextOnceInTheOrderFirstMet) {
   dba::InternedTexts texts;
+  EXPECT_FALSE(texts.Find("x"));
   std::vector<std::string> made;
   for (int i = 0; i < 3000; ++i)
     made.push_back(std::string(static_cast<std::size_t>(i % 23), 'x') + std::to_string(i / 23));
@@ -22,9 +23,11 @@ TEST(InternedTexts, NumbersEachDistinctTextOnceInTheOrderFirstMet) {
   EXPECT_EQ(texts.Count(), made.size());
   for (std::size_t i = made.size(); i-- > 0;) {
     EXPECT_EQ(texts.Intern(made[i]), i);
+    EXPECT_EQ(texts.Find(made[i]), i);
     EXPECT_EQ(texts.Text(static_cast<std::uint32_t>(i)), made[i]);
   }
   EXPECT_EQ(texts.Count(), made.size());
+  EXPECT_FALSE(texts.Find("xx"));
   texts.Clear();
   EXPECT_EQ(texts.Count(), 0u);
   EXPECT_EQ(texts.Intern(made[5]), 0u);

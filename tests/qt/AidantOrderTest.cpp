@@ -86,23 +86,21 @@ TEST(AidantOrderTest, SharedNamesAndReusedKeysOrderAsEveryNameCollatedAlone) {
   EXPECT_TRUE(CodesIn(order, {}).empty());
 }
 
-TEST(NameKeysTest, FindsEveryNameItKeptAfterGrowingAndNoOther) {
+TEST(NameKeysTest, FindsEveryNameItKeptAfterGrowingWithItsKeyAndNoOther) {
   host::NameKeys names;
   for (int i = 0; i < 1000; ++i) {
     const std::string name = "nom " + std::to_string(i);
-    ASSERT_EQ(names.Find(name, host::NameKeys::HashOf(name)), -1);
-    names.Add(name, host::NameKeys::HashOf(name),
-              [i](std::string& keys) { keys += "key" + std::to_string(i); });
+    ASSERT_FALSE(names.Find(name));
+    names.Add(name, [i](std::string& keys) { keys += "key" + std::to_string(i); });
   }
   ASSERT_EQ(names.Count(), 1000u);
   for (int i = 0; i < 1000; ++i) {
-    const std::string name = "nom " + std::to_string(i);
-    const std::int64_t number = names.Find(name, host::NameKeys::HashOf(name));
-    ASSERT_EQ(number, i);
-    EXPECT_EQ(names.Key(static_cast<std::uint32_t>(number)), "key" + std::to_string(i));
+    const std::optional<std::uint32_t> number = names.Find("nom " + std::to_string(i));
+    ASSERT_EQ(number, static_cast<std::uint32_t>(i));
+    EXPECT_EQ(names.Key(*number), "key" + std::to_string(i));
   }
-  // A name whose hash is that of a kept one is still another name.
-  EXPECT_EQ(names.Find("nom", host::NameKeys::HashOf("nom 7")), -1);
+  EXPECT_FALSE(names.Find("nom"));
+  EXPECT_FALSE(names.Find("nom 1000"));
 }
 
 std::vector<QString> ShownCodes(const host::AidantListModel& model) {
