@@ -90,7 +90,7 @@ void ScenarioSession::CheckProperty(const ScriptCommand& command) {
   auto shown = [&](const std::string& value) { return isText ? QuoteText(value) : value; };
   std::string target = command.widget + "." + command.property;
   if (property.Indexed())
-    target += "(" + std::to_string(command.propertyIndex) + ")";
+    target.append("(").append(std::to_string(command.propertyIndex)).append(")");
   const std::string expected = target + " " + shown(command.text);
   std::optional<std::string> actual;
   try {
@@ -108,7 +108,7 @@ void ScenarioSession::CheckMessage(const ScriptCommand& command) {
   const auto& events = host_.Events();
   std::string expected = "message " + QuoteText(command.text);
   if (command.hasNumber)
-    expected += " " + std::to_string(command.number);
+    expected.append(" ").append(std::to_string(command.number));
   messageCursor_ = NextOfKind(events, messageCursor_, HostEvent::Kind::Message);
   if (messageCursor_ == events.size()) {
     Judge(command.line, false, expected, "no message");
@@ -181,7 +181,7 @@ std::string ScenarioSession::WindowState() const {
 void ScenarioSession::CheckRecord(const ScriptCommand& command) {
   std::string address = std::to_string(command.attribute);
   if (command.value > 0)
-    address += "." + std::to_string(command.value);
+    address.append(".").append(std::to_string(command.value));
   const std::string expected =
       "record " + command.file + " " + command.key + " " + address + " " + QuoteText(command.text);
   std::string actual;
