@@ -65,22 +65,19 @@ std::vector<std::uint32_t> RanksOf(const NameKeys& names) {
 std::vector<std::uint32_t> AidantOrder::NumberNames(const AidantTable& table,
                                                     std::vector<std::uint32_t>& metAs) {
   NameKeys names;
+  names.Reserve(table.Size(), table.Size() * 24);
   std::vector<std::uint32_t> nameOf(table.Size());
   std::string name;
   for (std::size_t row = 0; row < table.Size(); ++row) {
     name.assign(table.Nom(row)).append(1, ' ').append(table.Prenom(row));
-    if (const std::optional<std::uint32_t> known = names.Find(name)) {
-      nameOf[row] = *known;
-      continue;
-    }
-    const std::optional<std::uint32_t> met = kept_.Find(name);
-    nameOf[row] = names.Add(name, [&](std::string& keys) {
+    nameOf[row] = names.Number(name, [&](std::string& keys) {
+      const std::optional<std::uint32_t> met = kept_.Find(name);
       if (met)
         keys.append(kept_.Key(*met));
       else
         french_.AppendSortKey(name, keys);
+      metAs.push_back(met.value_or(kNotMet));
     });
-    metAs.push_back(met.value_or(kNotMet));
   }
   // Only this ordering's names are kept: memory follows the list, not its history.
   kept_ = std::move(names);

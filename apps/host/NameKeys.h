@@ -17,15 +17,20 @@ namespace host {
 // buffer. One thread at a time.
 class NameKeys {
  public:
+  // Room for names names of bytes bytes in all without growing.
+  void Reserve(std::size_t names, std::size_t bytes) { names_.Reserve(names, bytes); }
   // The number of name, or nullopt when it was never added.
   std::optional<std::uint32_t> Find(std::string_view name) const { return names_.Find(name); }
-  // Adds a name Find does not know and returns its number; appendKey(std::string&)
+  // The number of name; a name not met before is added, and appendKey(std::string&)
   // appends its sort key to the string it is given.
   template <class AppendKey>
-  std::uint32_t Add(std::string_view name, AppendKey appendKey) {
+  std::uint32_t Number(std::string_view name, AppendKey appendKey) {
+    const std::size_t count = names_.Count();
     const std::uint32_t number = names_.Intern(name);
-    appendKey(keys_);
-    keyEnds_.push_back(keys_.size());
+    if (number == count) {
+      appendKey(keys_);
+      keyEnds_.push_back(keys_.size());
+    }
     return number;
   }
 

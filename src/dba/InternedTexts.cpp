@@ -1,5 +1,6 @@
 #include "dba/InternedTexts.h"
 
+#include <bit>
 #include <cstring>
 
 namespace dba {
@@ -28,7 +29,7 @@ std::uint64_t HashOf(std::string_view text) {
 
 std::uint32_t InternedTexts::Intern(std::string_view text) {
   if (2 * (Count() + 1) > slots_.size())
-    Grow();
+    Rehash(slots_.empty() ? 64 : 2 * slots_.size());
   const std::uint64_t hash = HashOf(text);
   const std::size_t slot = SlotFor(text, hash);
   if (slots_[slot].numberPlusOne != 0)
@@ -69,8 +70,15 @@ void InternedTexts::Clear() {
   slots_.clear();
 }
 
-void InternedTexts::Grow() {
-  slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), Slot());
+void InternedTexts::Reserve(std::size_t texts, std::size_t bytes) {
+  texts_.reserve(bytes);
+  starts_.reserve(texts + 1);
+  if (2 * texts > slots_.size())
+    Rehash(std::bit_ceil(2 * texts));
+}
+
+void InternedTexts::Rehash(std::size_t slots) {
+  slots_.assign(slots, Slot());
   for (std::uint32_t n = 0; n < Count(); ++n) {
     const std::uint64_t hash = HashOf(Text(n));
     std::size_t slot = SlotOf(hash);

@@ -23,6 +23,9 @@ class InternedTexts {
   std::size_t Count() const { return starts_.size() - 1; }
   // Text number n (below Count()), valid until the next Intern or Clear.
   std::string_view Text(std::uint32_t n) const;
+  // Room for texts texts of bytes bytes in all without growing: a caller that knows how
+  // many it will intern saves the table being built again at each doubling.
+  void Reserve(std::size_t texts, std::size_t bytes);
   // Forgets every text: numbers start again from 0.
   void Clear();
 
@@ -37,7 +40,8 @@ class InternedTexts {
 
   // The slot that holds text (whose hash is given), or else the free slot where it would go.
   std::size_t SlotFor(std::string_view text, std::uint64_t hash) const;
-  void Grow();
+  // Builds the table again with slots slots (a power of two), every text in its place.
+  void Rehash(std::size_t slots);
   std::size_t SlotOf(std::uint64_t hash) const { return hash & (slots_.size() - 1); }
 
   std::string texts_;

@@ -91,8 +91,11 @@ TEST(NameKeysTest, FindsEveryNameItKeptAfterGrowingWithItsKeyAndNoOther) {
   for (int i = 0; i < 1000; ++i) {
     const std::string name = "nom " + std::to_string(i);
     ASSERT_FALSE(names.Find(name));
-    names.Add(name, [i](std::string& keys) { keys += "key" + std::to_string(i); });
+    ASSERT_EQ(names.Number(name, [i](std::string& keys) { keys += "key" + std::to_string(i); }),
+              static_cast<std::uint32_t>(i));
   }
+  // A name met again keeps its number and its first key.
+  EXPECT_EQ(names.Number("nom 7", [](std::string& keys) { keys += "other"; }), 7u);
   ASSERT_EQ(names.Count(), 1000u);
   for (int i = 0; i < 1000; ++i) {
     const std::optional<std::uint32_t> number = names.Find("nom " + std::to_string(i));
