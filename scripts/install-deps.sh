@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the host application need
-# (postgresql: the server the tests start for the PostgreSQL engine).
+# (postgresql: the server the tests start for the PostgreSQL engine; locales: the locale
+# sources a test builds a French locale from).
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format dpkg-dev
   libsqlite3-dev libicu-dev nlohmann-json3-dev libcli11-dev libpq-dev postgresql
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl1-mesa-dev libxkbcommon-dev
-  fonts-dejavu-core
+  fonts-dejavu-core locales
 )
 missing=()
 for p in "${packages[@]}"; do

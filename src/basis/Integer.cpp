@@ -1,7 +1,7 @@
 #include "basis/Integer.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "basis/Error.h"
@@ -26,7 +26,15 @@ double ParseNumber(std::string_view text) {
   }
   if (digits == 0 || i != body.size())
     throw Error(kTypeMismatch);
-  return std::strtod(std::string(body).c_str(), nullptr);
+  // from_chars reads a point as the decimal separator whatever LC_NUMERIC says: a Qt host
+  // sets the user's locale, whose separator may be a comma, and strtod would stop at the
+  // point. It takes no sign '+' and leaves the value alone when it is out of range.
+  const std::string_view number = body.front() == '+' ? body.substr(1) : body;
+  double value = 0;
+  if (std::from_chars(number.data(), number.data() + number.size(), value).ec ==
+      std::errc::result_out_of_range)
+    return std::numeric_limits<double>::infinity();
+  return value;
 }
 
 long long RoundChecked(double value, long long low, long long high) {

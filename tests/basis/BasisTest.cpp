@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
 #include "ErrorNumberOf.h"
 #include "basis/Integer.h"
 #include "basis/Ref.h"
@@ -23,8 +28,28 @@ TEST(IntegerConversion, AcceptsSixteenBitNumbersAndRefusesTheRest) {
   EXPECT_EQ(ErrorNumberOf([] { basis::ToInteger(40000LL); }), basis::kOverflow);
   EXPECT_EQ(ErrorNumberOf([] { basis::Add(32767, 1); }), basis::kOverflow);
   EXPECT_EQ(ErrorNumberOf([] { basis::ToLong("2147483648"); }), basis::kOverflow);
+  EXPECT_EQ(ErrorNumberOf([] { basis::ToLong(std::string(400, '9')); }), basis::kOverflow);
   EXPECT_EQ(basis::FormatThreeDigits(1234), "1234");
   EXPECT_EQ(basis::FormatThreeDigits(-5), "-005");
+}
+
+// A Qt host sets the user's locale, whose decimal separator may be a comma: numbers read
+// from texts must not change with it. The French locale is built from the system's
+// locale sources into a folder of the test's own.
+TEST(IntegerConversion, ReadsTheSameUnderAFrenchNumericLocale) {
+  const std::string folder = testing::TempDir() + "delvaro-locales";
+  std::filesystem::create_directories(folder);
+  const std::string build =
+      "localedef -i fr_FR -f UTF-8 " + folder + "/fr_FR.UTF-8 >/dev/null 2>&1";
+  ASSERT_EQ(std::system(build.c_str()), 0) << build;
+  ASSERT_EQ(setenv("LOCPATH", folder.c_str(), 1), 0);
+  ASSERT_NE(std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"), nullptr);
+  const int threeAndAHalf = basis::ToInteger("3.5");
+  const long long twoAndAHalf = basis::ToLong("-2.5");
+  std::setlocale(LC_NUMERIC, "C");
+  unsetenv("LOCPATH");
+  EXPECT_EQ(threeAndAHalf, 4);
+  EXPECT_EQ(twoAndAHalf, -2);
 }
 
 TEST(VariantValue, AnEmptyVariantIsZeroButAnEmptyTextIsNoNumber) {
