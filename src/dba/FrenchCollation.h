@@ -36,15 +36,14 @@ class DELVARO_EXPORT FrenchCollation {
   // The sort key of text number n (below TextCount()), valid until ForgetIfMany.
   const std::string& KeyOf(std::uint32_t n) const { return keys_[n]; }
 
-  // Appends the sort key of a text to keys, as SortKey gives it, without keeping it: for
-  // a long list of texts met once, where collating costs less than looking a key up.
-  void AppendSortKey(std::string_view utf8, std::string& keys) const;
-
   // Forgets the kept keys once they are many, so that memory stays bounded; keys and
   // numbers handed out before are no longer valid afterwards. True when it forgot them.
   bool ForgetIfMany();
 
  private:
+  // Appends the sort key of a text to keys.
+  void AppendSortKey(std::string_view utf8, std::string& keys) const;
+
   std::unique_ptr<icu::Collator> collator_;
   InternedTexts texts_;
   // Key n is the key of text number n; a deque, so that a key handed out stays in place

@@ -1,6 +1,5 @@
 #include "dba/InternedTexts.h"
 
-#include <bit>
 #include <cstring>
 
 namespace dba {
@@ -29,35 +28,20 @@ std::uint64_t HashOf(std::string_view text) {
 
 std::uint32_t InternedTexts::Intern(std::string_view text) {
   if (2 * (Count() + 1) > slots_.size())
-    Rehash(slots_.empty() ? 64 : 2 * slots_.size());
+    Grow();
   const std::uint64_t hash = HashOf(text);
-  const std::size_t slot = SlotFor(text, hash);
-  if (slots_[slot].numberPlusOne != 0)
-    return slots_[slot].numberPlusOne - 1;
-  const auto n = static_cast<std::uint32_t>(Count());
-  slots_[slot] = {n + 1, static_cast<std::uint32_t>(hash >> 32)};
-  texts_ += text;
-  starts_.push_back(texts_.size());
-  return n;
-}
-
-std::optional<std::uint32_t> InternedTexts::Find(std::string_view text) const {
-  if (slots_.empty())
-    return std::nullopt;
-  const std::size_t slot = SlotFor(text, HashOf(text));
-  if (slots_[slot].numberPlusOne == 0)
-    return std::nullopt;
-  return slots_[slot].numberPlusOne - 1;
-}
-
-std::size_t InternedTexts::SlotFor(std::string_view text, std::uint64_t hash) const {
   const auto tag = static_cast<std::uint32_t>(hash >> 32);
   std::size_t slot = SlotOf(hash);
   for (; slots_[slot].numberPlusOne != 0; slot = SlotOf(slot + 1)) {
-    if (slots_[slot].tag == tag && Text(slots_[slot].numberPlusOne - 1) == text)
-      break;
+    const std::uint32_t n = slots_[slot].numberPlusOne - 1;
+    if (slots_[slot].tag == tag && Text(n) == text)
+      return n;
   }
-  return slot;
+  const auto n = static_cast<std::uint32_t>(Count());
+  slots_[slot] = {n + 1, tag};
+  texts_ += text;
+  starts_.push_back(texts_.size());
+  return n;
 }
 
 std::string_view InternedTexts::Text(std::uint32_t n) const {
@@ -70,15 +54,8 @@ void InternedTexts::Clear() {
   slots_.clear();
 }
 
-void InternedTexts::Reserve(std::size_t texts, std::size_t bytes) {
-  texts_.reserve(bytes);
-  starts_.reserve(texts + 1);
-  if (2 * texts > slots_.size())
-    Rehash(std::bit_ceil(2 * texts));
-}
-
-void InternedTexts::Rehash(std::size_t slots) {
-  slots_.assign(slots, Slot());
+void InternedTexts::Grow() {
+  slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), Slot());
   for (std::uint32_t n = 0; n < Count(); ++n) {
     const std::uint64_t hash = HashOf(Text(n));
     std::size_t slot = SlotOf(hash);

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,14 +17,9 @@ class InternedTexts {
   // The number of text; a text not met before gets the next number, Count() - 1 after the
   // call.
   std::uint32_t Intern(std::string_view text);
-  // The number of text, or nullopt when it was never interned. Adds nothing.
-  std::optional<std::uint32_t> Find(std::string_view text) const;
   std::size_t Count() const { return starts_.size() - 1; }
   // Text number n (below Count()), valid until the next Intern or Clear.
   std::string_view Text(std::uint32_t n) const;
-  // Room for texts texts of bytes bytes in all without growing: a caller that knows how
-  // many it will intern saves the table being built again at each doubling.
-  void Reserve(std::size_t texts, std::size_t bytes);
   // Forgets every text: numbers start again from 0.
   void Clear();
 
@@ -38,10 +32,7 @@ class InternedTexts {
     std::uint32_t tag = 0;
   };
 
-  // The slot that holds text (whose hash is given), or else the free slot where it would go.
-  std::size_t SlotFor(std::string_view text, std::uint64_t hash) const;
-  // Builds the table again with slots slots (a power of two), every text in its place.
-  void Rehash(std::size_t slots);
+  void Grow();
   std::size_t SlotOf(std::uint64_t hash) const { return hash & (slots_.size() - 1); }
 
   std::string texts_;

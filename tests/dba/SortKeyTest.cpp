@@ -12,7 +12,6 @@ namespace {
 // eight, and many of them, so that the table grows several times.
 TEST(InternedTexts, NumbersEachDistinctTextOnceInTheOrderFirstMet) {
   dba::InternedTexts texts;
-  EXPECT_FALSE(texts.Find("x"));
   std::vector<std::string> made;
   for (int i = 0; i < 3000; ++i)
     made.push_back(std::string(static_cast<std::size_t>(i % 23), 'x') + std::to_string(i / 23));
@@ -21,14 +20,11 @@ TEST(InternedTexts, NumbersEachDistinctTextOnceInTheOrderFirstMet) {
   for (std::size_t i = 0; i < made.size(); ++i)
     ASSERT_EQ(texts.Intern(made[i]), i) << made[i];
   EXPECT_EQ(texts.Count(), made.size());
-  texts.Reserve(5 * made.size(), 0);  // the table built again keeps every text
   for (std::size_t i = made.size(); i-- > 0;) {
     EXPECT_EQ(texts.Intern(made[i]), i);
-    EXPECT_EQ(texts.Find(made[i]), i);
     EXPECT_EQ(texts.Text(static_cast<std::uint32_t>(i)), made[i]);
   }
   EXPECT_EQ(texts.Count(), made.size());
-  EXPECT_FALSE(texts.Find("xx"));
   texts.Clear();
   EXPECT_EQ(texts.Count(), 0u);
   EXPECT_EQ(texts.Intern(made[5]), 0u);
@@ -46,11 +42,8 @@ TEST(FrenchCollation, NumberedTextsKeepTheKeyTheirTextGives) {
   for (int i = 0; i < 1000; ++i)
     french.TextNumber("nom " + std::to_string(i));
   EXPECT_EQ(&french.SortKey("Zoé"), &zoe) << "a key handed out stays in place";
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    std::string key;
-    french.AppendSortKey(names[i], key);
-    EXPECT_EQ(french.KeyOf(numbers[i]), key) << names[i];
-  }
+  for (std::size_t i = 0; i < names.size(); ++i)
+    EXPECT_EQ(&french.KeyOf(numbers[i]), &french.SortKey(names[i])) << names[i];
   EXPECT_LT(french.SortKey("Eve"), french.SortKey("Zoé"));
   EXPECT_LT(french.SortKey("émile"), french.SortKey("Eve"));
   EXPECT_FALSE(french.ForgetIfMany()) << "a thousand texts are kept";

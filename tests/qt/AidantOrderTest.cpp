@@ -14,7 +14,6 @@
 #include "host/AidantListModel.h"
 #include "host/AidantOrder.h"
 #include "host/AidantTable.h"
-#include "host/NameKeys.h"
 
 namespace {
 
@@ -76,34 +75,14 @@ TEST(AidantOrderTest, SharedNamesAndReusedKeysOrderAsEveryNameCollatedAlone) {
   EXPECT_EQ(CodesIn(order, first), PlainOrder(first));
 
   // Read again with every name met before, some aidants gone and the rest in another
-  // order: the ranks of the last reading serve.
+  // order.
   std::vector<Aidant> fewer(first.rbegin(), first.rend() - 100);
   EXPECT_EQ(CodesIn(order, fewer), PlainOrder(fewer));
-  // A name not met before: its key is made, the others are taken from the last reading.
+  // A name not met before: its key is made, the others are kept.
   const std::vector<Aidant> grown = Service(700, "Lê");
   EXPECT_EQ(CodesIn(order, grown), PlainOrder(grown));
   EXPECT_EQ(CodesIn(order, first), PlainOrder(first));
   EXPECT_TRUE(CodesIn(order, {}).empty());
-}
-
-TEST(NameKeysTest, FindsEveryNameItKeptAfterGrowingWithItsKeyAndNoOther) {
-  host::NameKeys names;
-  for (int i = 0; i < 1000; ++i) {
-    const std::string name = "nom " + std::to_string(i);
-    ASSERT_FALSE(names.Find(name));
-    ASSERT_EQ(names.Number(name, [i](std::string& keys) { keys += "key" + std::to_string(i); }),
-              static_cast<std::uint32_t>(i));
-  }
-  // A name met again keeps its number and its first key.
-  EXPECT_EQ(names.Number("nom 7", [](std::string& keys) { keys += "other"; }), 7u);
-  ASSERT_EQ(names.Count(), 1000u);
-  for (int i = 0; i < 1000; ++i) {
-    const std::optional<std::uint32_t> number = names.Find("nom " + std::to_string(i));
-    ASSERT_EQ(number, static_cast<std::uint32_t>(i));
-    EXPECT_EQ(names.Key(*number), "key" + std::to_string(i));
-  }
-  EXPECT_FALSE(names.Find("nom"));
-  EXPECT_FALSE(names.Find("nom 1000"));
 }
 
 std::vector<QString> ShownCodes(const host::AidantListModel& model) {
