@@ -12,6 +12,39 @@ constexpr std::size_t kMostRequestsKept = 64;
 // kept, so that what is kept stays within a few megabytes.
 constexpr std::size_t kMostEntriesKept = 1 << 16;
 
+// The bytes of key from at, eight of them as one number, zeros after its end.
+std::uint64_t EightBytes(std::string_view key, std::size_t at) {
+  std::uint64_t bytes = 0;
+  for (std::size_t i = at; i < at + 8; ++i)
+    bytes = bytes << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+  return bytes;
+}
+
+// An entry's place among the others: its key's first sixteen bytes, as two numbers (zeros
+// after the key's end), decide most comparisons without following a pointer. Heads that
+// differ order as the keys do bytewise; equal heads leave it to the whole keys.
+struct RankedKey {
+  RankedKey() = default;
+  RankedKey(std::string_view key, std::uint32_t entry)
+      : head(EightBytes(key, 0)), next(EightBytes(key, 8)), key(key), entry(entry) {}
+
+  bool operator<(const RankedKey& other) const {
+    if (head != other.head)
+      return head < other.head;
+    if (next != other.next)
+      return next < other.next;
+    return key < other.key;
+  }
+  bool operator==(const RankedKey& other) const {
+    return head == other.head && next == other.next && key == other.key;
+  }
+
+  std::uint64_t head = 0;
+  std::uint64_t next = 0;
+  std::string_view key;
+  std::uint32_t entry = 0;
+};
+
 }  // namespace
 
 void SortedEntries::Start() {
@@ -75,21 +108,18 @@ std::vector<std::uint32_t> SortedEntries::Ranks(const std::string& request) {
 
 std::vector<std::uint32_t> SortedEntries::RanksByComparing() const {
   const std::size_t count = joined_ ? joinedKeys_.Count() : entryTexts_.size();
-  std::vector<std::string_view> keys(count);
+  std::vector<RankedKey> byKey(count);
   for (std::uint32_t entry = 0; entry < count; ++entry)
-    keys[entry] = KeyOfEntry(entry);
-  std::vector<std::uint32_t> byKey(count);
-  std::iota(byKey.begin(), byKey.end(), 0u);
-  std::sort(byKey.begin(), byKey.end(),
-            [&](std::uint32_t left, std::uint32_t right) { return keys[left] < keys[right]; });
+    byKey[entry] = RankedKey(KeyOfEntry(entry), entry);
+  std::sort(byKey.begin(), byKey.end());
   // Different texts may share a key (texts French collation holds equal): they take one
   // rank.
   std::vector<std::uint32_t> ranks(count);
   std::uint32_t rank = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0 && keys[byKey[i]] != keys[byKey[i - 1]])
+    if (i > 0 && !(byKey[i] == byKey[i - 1]))
       ++rank;
-    ranks[byKey[i]] = rank;
+    ranks[byKey[i].entry] = rank;
   }
   return ranks;
 }
