@@ -144,7 +144,7 @@ basis::Variant DynamicArray::Extract(long attribute, long value, long subvalue) 
   if (attribute == 0)
     return (value <= 1 && subvalue <= 1) ? key_ : std::string();
   if (packed_)
-    return ExtractPacked(attribute, value, subvalue);
+    return std::string(PackedElement(attribute, value, subvalue));
   const Attributes& parts = Parts();
   if (attribute > static_cast<long>(parts.size()))
     return std::string();
@@ -163,28 +163,24 @@ basis::Variant DynamicArray::Extract(long attribute, long value, long subvalue) 
 
 // In the packed text an element with an empty text holds no parts, as in the split form:
 // its value or subvalue 1 is the empty text too.
-basis::Variant DynamicArray::ExtractPacked(long attribute, long value, long subvalue) const {
+std::string_view DynamicArray::PackedElement(long attribute, long value, long subvalue) const {
   if (attribute > static_cast<long>(packed_->Count()))
-    return std::string();
+    return {};
   std::string_view text = packed_->Attribute(static_cast<std::size_t>(attribute - 1));
   if (value > 0) {
     text = MarkedText::Field(text, kValueMark, value);
     if (subvalue > 0)
       text = MarkedText::Field(text, kSubvalueMark, subvalue);
   }
-  return std::string(text);
+  return text;
 }
 
 std::string_view DynamicArray::ExtractView(long attribute, long value, std::string& scratch) const {
   CheckIndexes(attribute, value, -1, 0);
   if (attribute == 0)
     return value <= 1 ? std::string_view(key_) : std::string_view();
-  if (packed_) {
-    if (attribute > static_cast<long>(packed_->Count()))
-      return {};
-    const std::string_view text = packed_->Attribute(static_cast<std::size_t>(attribute - 1));
-    return value > 0 ? MarkedText::Field(text, kValueMark, value) : text;
-  }
+  if (packed_)
+    return PackedElement(attribute, value, 0);
   const Attributes& parts = Parts();
   if (attribute > static_cast<long>(parts.size()))
     return {};

@@ -89,7 +89,8 @@ class DELVARO_EXPORT DynamicArray {
 
   void Parse(std::string_view text);
   void DropTrailingEmptyAttributes();
-  basis::Variant ExtractPacked(long attribute, long value, long subvalue) const;
+  // Element (attribute ≥ 1, value, subvalue) of the packed text, as a view of it.
+  std::string_view PackedElement(long attribute, long value, long subvalue) const;
   const Attributes& Parts() const;
   // The elements, split out of the packed text or unshared first when a copy still shares
   // them.
