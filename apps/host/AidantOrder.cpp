@@ -14,22 +14,17 @@ std::vector<std::uint32_t> AidantOrder::Order(const AidantTable& table) {
     nameOf[row] = names_.EntryOfText(name);
   }
   const std::vector<std::uint32_t> ranks = names_.Ranks("aidants");
-  // The rows placed by their name's rank, one pass; then the few rows that share a name
-  // ordered by code.
-  std::vector<std::uint32_t> ends(ranks.size() + 1, 0);
-  for (const std::uint32_t number : nameOf)
-    ++ends[ranks[number] + 1];
-  for (std::size_t rank = 1; rank < ends.size(); ++rank)
-    ends[rank] += ends[rank - 1];
-  std::vector<std::uint32_t> order(table.Size());
-  for (std::uint32_t row = 0; row < nameOf.size(); ++row)
-    order[ends[ranks[nameOf[row]]]++] = row;
-  std::uint32_t begin = 0;
-  for (std::size_t rank = 0; rank + 1 < ends.size() && begin < order.size(); ++rank) {
-    const std::uint32_t end = ends[rank];
+  std::vector<std::uint32_t> order = dba::SortedEntries::RowsInRankOrder(nameOf, ranks);
+  // The few rows that share a name, ordered by code.
+  const auto rankOf = [&](std::uint32_t row) { return ranks[nameOf[row]]; };
+  for (std::size_t begin = 0; begin < order.size();) {
+    std::size_t end = begin + 1;
+    while (end < order.size() && rankOf(order[end]) == rankOf(order[begin]))
+      ++end;
     if (end - begin > 1)
       std::sort(
-          order.begin() + begin, order.begin() + end,
+          order.begin() + static_cast<std::ptrdiff_t>(begin),
+          order.begin() + static_cast<std::ptrdiff_t>(end),
           [&table](std::uint32_t a, std::uint32_t b) { return table.Code(a) < table.Code(b); });
     begin = end;
   }

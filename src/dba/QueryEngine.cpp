@@ -1,7 +1,6 @@
 #include "dba/QueryEngine.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "dba/MarkedText.h"
 #include "dba/Marks.h"
@@ -99,20 +98,6 @@ Selection Select(Storage& storage, const QueryRequest& request, SortedEntries& s
   return selection;
 }
 
-// The rows in result order: by their entry's rank, and in key order (the order they come
-// in) among equal ranks, dealt out by rank at no comparison.
-std::vector<std::uint32_t> SortedOrder(const Selection& selection,
-                                       const std::vector<std::uint32_t>& ranks) {
-  std::vector<std::uint32_t> start(ranks.size() + 1, 0);
-  for (std::uint32_t entry : selection.entries)
-    ++start[ranks[entry] + 1];
-  std::partial_sum(start.begin(), start.end(), start.begin());
-  std::vector<std::uint32_t> order(selection.entries.size());
-  for (std::uint32_t row = 0; row < selection.entries.size(); ++row)
-    order[start[ranks[selection.entries[row]]]++] = row;
-  return order;
-}
-
 // Reads the rows of a request and hands them to sink in result order: first the number
 // of rows and the size of their texts, then each row's text.
 template <class Sink>
@@ -128,7 +113,8 @@ void ComputeRows(Storage& storage, SortedEntries& sorted, const std::string& req
     for (std::size_t row = 0; row < rows; ++row)
       sink.Append(selection.Text(row));
   } else {
-    for (std::uint32_t row : SortedOrder(selection, sorted.Ranks(request)))
+    for (std::uint32_t row :
+         SortedEntries::RowsInRankOrder(selection.entries, sorted.Ranks(request)))
       sink.Append(selection.Text(row));
   }
 }

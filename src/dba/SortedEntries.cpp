@@ -124,4 +124,16 @@ std::vector<std::uint32_t> SortedEntries::RanksByComparing() const {
   return ranks;
 }
 
+std::vector<std::uint32_t> SortedEntries::RowsInRankOrder(
+    const std::vector<std::uint32_t>& entryOfRow, const std::vector<std::uint32_t>& ranks) {
+  std::vector<std::uint32_t> start(ranks.size() + 1, 0);
+  for (std::uint32_t entry : entryOfRow)
+    ++start[ranks[entry] + 1];
+  std::partial_sum(start.begin(), start.end(), start.begin());
+  std::vector<std::uint32_t> order(entryOfRow.size());
+  for (std::uint32_t row = 0; row < entryOfRow.size(); ++row)
+    order[start[ranks[entryOfRow[row]]]++] = row;
+  return order;
+}
+
 }  // namespace dba

@@ -32,6 +32,10 @@ class SortedEntries {
   // French collation holds equal. request names the selection whose ranks are kept for
   // next time.
   std::vector<std::uint32_t> Ranks(const std::string& request);
+  // The rows in rank order, dealt out by rank at no comparison: row r sorts by entry
+  // entryOfRow[r], whose rank is ranks[entryOfRow[r]]; rows of equal rank keep their order.
+  static std::vector<std::uint32_t> RowsInRankOrder(const std::vector<std::uint32_t>& entryOfRow,
+                                                    const std::vector<std::uint32_t>& ranks);
 
  private:
   struct KeptRanks {
