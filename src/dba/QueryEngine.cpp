@@ -1,6 +1,8 @@
 #include "dba/QueryEngine.h"
 
 #include <algorithm>
+#include <numeric>
+#include <span>
 
 #include "dba/MarkedText.h"
 #include "dba/Marks.h"
@@ -21,102 +23,113 @@ bool IsLowerMark(char c) {
 }
 
 // Appends attribute n of a record (the key for 0) with its value and subvalue marks turned
-// into the given separator.
+// into the given separator. A multivalued attribute collates as its values separated by
+// blanks, which sort before any letter: value by value.
 void AppendField(std::string& text, std::string_view key, std::string_view body, long attribute,
                  char separator) {
   if (attribute == 0) {
     text += key;
     return;
   }
-  const std::size_t start = text.size();
-  text += MarkedText::Field(body, kAttributeMark, attribute);
-  std::replace_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), IsLowerMark,
-                  separator);
-}
-
-// A multivalued attribute collates as its values separated by blanks, which sort before
-// any letter: value by value. Most attributes hold one value and are seen as they are read.
-std::string_view SortText(std::string_view key, std::string_view body, long attribute,
-                          std::string& spare) {
-  if (attribute == 0)
-    return key;
   const std::string_view field = MarkedText::Field(body, kAttributeMark, attribute);
-  if (std::none_of(field.begin(), field.end(), IsLowerMark))
-    return field;
-  spare.clear();
-  AppendField(spare, key, body, attribute, ' ');
-  return spare;
+  const std::size_t start = text.size();
+  text += field;
+  // Most fields hold one value: two searches of a few bytes each find no mark, cheaper than
+  // looking at each byte in turn.
+  if (field.find(kValueMark) != std::string_view::npos ||
+      field.find(kSubvalueMark) != std::string_view::npos)
+    std::replace_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), IsLowerMark,
+                    separator);
 }
 
-// The selected records in key order, keeping only what the result needs: each row's text
-// (the requested columns, each a value whose subvalues are the field's values), laid end
-// to end with the others so that a long result costs no allocation per row, and the entry
-// it sorts by.
-struct Selection {
-  std::string texts;
-  // Where each row's text starts in texts.
+// Many short texts laid end to end, so that a long selection costs no allocation per text.
+struct TextsEndToEnd {
+  std::string bytes;
+  // Where each text starts in bytes.
   std::vector<std::size_t> starts;
-  std::vector<std::uint32_t> entries;
 
-  std::string_view Text(std::size_t row) const {
-    const std::size_t end = row + 1 < starts.size() ? starts[row + 1] : texts.size();
-    return std::string_view(texts).substr(starts[row], end - starts[row]);
+  // Starts the next text: what is then appended to the bytes returned belongs to it.
+  std::string& Next() {
+    starts.push_back(bytes.size());
+    return bytes;
+  }
+  std::string_view operator[](std::size_t n) const {
+    const std::size_t end = n + 1 < starts.size() ? starts[n + 1] : bytes.size();
+    return std::string_view(bytes).substr(starts[n], end - starts[n]);
   }
 };
 
-Selection Select(Storage& storage, const QueryRequest& request, SortedEntries& sorted) {
+// The selected records in key order, keeping only what the result needs: each row's text
+// (the requested columns, each a value whose subvalues are the field's values) and the
+// texts it sorts by, one per sort attribute.
+struct Selection {
+  TextsEndToEnd rows;
+  TextsEndToEnd sortTexts;
+
+  std::size_t RowCount() const { return rows.starts.size(); }
+};
+
+// The records a request selects; a file that does not exist is an error, which only an
+// empty selection needs asking about, since a file that holds records exists.
+Selection Read(Storage& storage, const QueryRequest& request) {
   const KeyCondition& condition = request.condition;
-  const std::vector<long>& sortAttributes = request.sortAttributes;
   Selection selection;
-  std::string spare;
-  std::vector<std::string> sortTexts(sortAttributes.size());
   auto add = [&](std::string_view key, std::string_view body) {
     if (!condition.Accepts(key))
       return;
-    selection.starts.push_back(selection.texts.size());
+    std::string& text = selection.rows.Next();
     for (std::size_t c = 0; c < request.columns.size(); ++c) {
       if (c > 0)
-        selection.texts += kValueMark;
-      AppendField(selection.texts, key, body, request.columns[c], kSubvalueMark);
+        text += kValueMark;
+      AppendField(text, key, body, request.columns[c], kSubvalueMark);
     }
-    if (sortAttributes.size() == 1) {
-      selection.entries.push_back(
-          sorted.EntryOfText(SortText(key, body, sortAttributes.front(), spare)));
-    } else if (!sortAttributes.empty()) {
-      for (std::size_t s = 0; s < sortAttributes.size(); ++s)
-        sortTexts[s] = SortText(key, body, sortAttributes[s], spare);
-      selection.entries.push_back(sorted.EntryOfTexts(sortTexts));
-    }
+    for (long attribute : request.sortAttributes)
+      AppendField(selection.sortTexts.Next(), key, body, attribute, ' ');
   };
-  sorted.Start();
   if (condition.kind == KeyCondition::Kind::kEquals) {
     if (const std::optional<std::string> body = storage.Read(request.file, condition.text))
       add(condition.text, *body);
   } else {
     storage.ScanEach(request.file, condition.Range(), add);
   }
+  if (selection.RowCount() == 0)
+    StoreNames::RequireFile(storage, request.file);
   return selection;
 }
 
-// Reads the rows of a request and hands them to sink in result order: first the number
-// of rows and the size of their texts, then each row's text.
-template <class Sink>
-void ComputeRows(Storage& storage, SortedEntries& sorted, const std::string& request, Sink& sink) {
-  const QueryRequest parsed = QueryRequest::Parse(request);
-  const Selection selection = Select(storage, parsed, sorted);
-  const std::size_t rows = selection.starts.size();
-  // A file that holds records exists: only an empty selection needs asking.
-  if (rows == 0)
-    StoreNames::RequireFile(storage, parsed.file);
-  sink.Reserve(selection.texts.size(), rows);
-  if (parsed.sortAttributes.empty()) {
-    for (std::size_t row = 0; row < rows; ++row)
-      sink.Append(selection.Text(row));
-  } else {
-    for (std::uint32_t row :
-         SortedEntries::RowsInRankOrder(selection.entries, sorted.Ranks(request)))
-      sink.Append(selection.Text(row));
+// The selection's rows in result order: key order, or French order of their sort texts
+// (rows that collate the same keep key order).
+std::vector<std::uint32_t> ResultOrder(const Selection& selection, const QueryRequest& parsed,
+                                       const std::string& request, SortedEntries& sorted) {
+  const std::size_t rows = selection.RowCount();
+  const std::size_t sortCount = parsed.sortAttributes.size();
+  if (sortCount == 0) {
+    std::vector<std::uint32_t> order(rows);
+    std::iota(order.begin(), order.end(), 0u);
+    return order;
   }
+  sorted.Start();
+  std::vector<std::uint32_t> entries(rows);
+  std::vector<std::string_view> texts(sortCount);
+  for (std::size_t row = 0; row < rows; ++row) {
+    if (sortCount == 1) {
+      entries[row] = sorted.EntryOfText(selection.sortTexts[row]);
+    } else {
+      for (std::size_t s = 0; s < sortCount; ++s)
+        texts[s] = selection.sortTexts[row * sortCount + s];
+      entries[row] = sorted.EntryOfTexts(texts);
+    }
+  }
+  return SortedEntries::RowsInRankOrder(entries, sorted.Ranks(request));
+}
+
+// Hands the rows to sink in the given order: first the size of their texts and their
+// number, then each row's text.
+template <class Sink>
+void Deliver(const Selection& selection, const std::vector<std::uint32_t>& order, Sink& sink) {
+  sink.Reserve(selection.rows.bytes.size(), order.size());
+  for (std::uint32_t row : order)
+    sink.Append(selection.rows[row]);
 }
 
 // The rows as the text of the result array, for a caller that needs no array.
@@ -138,27 +151,68 @@ class ResultText {
   std::string text_;
 };
 
+// Whether rows whose texts are the same sort the same: they do when every attribute the
+// request sorts by is one of its columns.
+bool SortsByItsColumns(const QueryRequest& request) {
+  return std::all_of(
+      request.sortAttributes.begin(), request.sortAttributes.end(), [&](long attribute) {
+        return std::find(request.columns.begin(), request.columns.end(), attribute) !=
+               request.columns.end();
+      });
+}
+
+// Whether a selection read again holds the very rows a kept result was made of.
+bool IsMadeOf(const DynamicArray& result, const std::vector<std::uint32_t>& placeOfRow,
+              const Selection& selection) {
+  if (selection.RowCount() != placeOfRow.size())
+    return false;
+  std::string scratch;
+  for (std::size_t row = 0; row < placeOfRow.size(); ++row) {
+    if (result.ExtractView(static_cast<long>(placeOfRow[row]) + 1, 0, scratch) !=
+        selection.rows[row])
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::shared_ptr<DynamicArray> QueryEngine::Execute(const std::string& request) {
   // Asked before reading: a commit that lands meanwhile is seen by the next request.
   const std::uint64_t version = storage_.DataVersion();
-  if (keptVersion_ != version || kept_.size() >= kMostResultsKept) {
-    kept_.clear();
-    keptVersion_ = version;
-  }
   auto found = kept_.find(request);
-  if (found == kept_.end()) {
-    PackedText rows;
-    ComputeRows(storage_, sorted_, request, rows);
-    found = kept_.emplace(request, DynamicArray(std::move(rows))).first;
+  if (found != kept_.end() && found->second.version == version)
+    return std::make_shared<DynamicArray>(found->second.rows);
+  const QueryRequest parsed = QueryRequest::Parse(request);
+  const Selection selection = Read(storage_, parsed);
+  // Another workstation's commit seldom touches the lists on screen: rows read back as
+  // they were keep the result made of them, unsorted again.
+  if (found != kept_.end() && SortsByItsColumns(parsed) &&
+      IsMadeOf(found->second.rows, found->second.placeOfRow, selection)) {
+    found->second.version = version;
+    return std::make_shared<DynamicArray>(found->second.rows);
   }
-  return std::make_shared<DynamicArray>(found->second);
+  const std::vector<std::uint32_t> order = ResultOrder(selection, parsed, request, sorted_);
+  PackedText rows;
+  Deliver(selection, order, rows);
+  KeptResult kept{DynamicArray(std::move(rows)), std::vector<std::uint32_t>(order.size()), version};
+  for (std::uint32_t place = 0; place < order.size(); ++place)
+    kept.placeOfRow[order[place]] = place;
+  if (found == kept_.end()) {
+    if (kept_.size() >= kMostResultsKept)
+      kept_.clear();
+    found = kept_.emplace(request, std::move(kept)).first;
+  } else {
+    found->second = std::move(kept);
+  }
+  return std::make_shared<DynamicArray>(found->second.rows);
 }
 
 std::string QueryEngine::ExecuteText(const std::string& request) {
+  const QueryRequest parsed = QueryRequest::Parse(request);
+  const Selection selection = Read(storage_, parsed);
   ResultText text;
-  ComputeRows(storage_, sorted_, request, text);
+  Deliver(selection, ResultOrder(selection, parsed, request, sorted_), text);
   return text.Take();
 }
 

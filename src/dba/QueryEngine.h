@@ -2,9 +2,9 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "dba/DynamicArray.h"
 #include "dba/SortedEntries.h"
@@ -20,8 +20,10 @@ class Storage;
 // same, so that a request sent again with no change in between (the screen sends some
 // two or three times for one action of the user) is answered without reading or sorting
 // anything. Any write, through this connection or another, makes the next request read
-// the store again; what it then reads is sorted by the sort keys kept from before, and in
-// the order kept from before when its sort texts are still the same. One thread at a time.
+// the store again. When it reads back the very rows a kept result was made of, and the
+// result sorts by its own columns, that result is given again without sorting; otherwise
+// what it reads is sorted by the sort keys kept from before, and in the order kept from
+// before when its sort texts are still the same. One thread at a time.
 class QueryEngine {
  public:
   explicit QueryEngine(Storage& storage) : storage_(storage) {}
@@ -35,8 +37,15 @@ class QueryEngine {
  private:
   Storage& storage_;
   SortedEntries sorted_;
-  std::optional<std::uint64_t> keptVersion_;
-  std::unordered_map<std::string, DynamicArray> kept_;
+  struct KeptResult {
+    DynamicArray rows;
+    // Row r of the selection, in key order, is row placeOfRow[r] of the result.
+    std::vector<std::uint32_t> placeOfRow;
+    // The data version the result was last read at.
+    std::uint64_t version = 0;
+  };
+
+  std::unordered_map<std::string, KeptResult> kept_;
 };
 
 }  // namespace dba

@@ -73,10 +73,10 @@ std::uint32_t SortedEntries::EntryOfText(std::string_view utf8) {
   return met.entry;
 }
 
-std::uint32_t SortedEntries::EntryOfTexts(const std::vector<std::string>& utf8) {
+std::uint32_t SortedEntries::EntryOfTexts(std::span<const std::string_view> utf8) {
   joined_ = true;
   joining_.clear();
-  for (const std::string& text : utf8)
+  for (std::string_view text : utf8)
     joining_ += collation_.KeyOf(collation_.TextNumber(text));
   return joinedKeys_.Intern(joining_);
 }

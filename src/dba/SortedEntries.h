@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,7 +28,7 @@ class SortedEntries {
   // The entry of a row that sorts by one text.
   std::uint32_t EntryOfText(std::string_view utf8);
   // The entry of a row that sorts by several texts, most significant first.
-  std::uint32_t EntryOfTexts(const std::vector<std::string>& utf8);
+  std::uint32_t EntryOfTexts(std::span<const std::string_view> utf8);
   // The rank of each entry of the selection, in entry order: equal ranks for entries that
   // French collation holds equal. request names the selection whose ranks are kept for
   // next time.

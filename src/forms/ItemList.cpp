@@ -1,7 +1,6 @@
 #include "forms/ItemList.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "basis/Error.h"
 
@@ -15,7 +14,7 @@ std::string_view ItemList::ListView(int index) const {
   if (index < 0 || index >= ListCount()) {
     return {};
   }
-  return items_[static_cast<std::size_t>(index)].text;
+  return TextOf(items_[static_cast<std::size_t>(index)]);
 }
 
 void ItemList::AddItem(std::string_view text, int index) {
@@ -24,17 +23,10 @@ void ItemList::AddItem(std::string_view text, int index) {
   } else if (index < 0 || index > ListCount()) {
     throw basis::Error(basis::kInvalidProcedureCall);
   }
-  if (count_ == items_.size()) {
-    items_.emplace_back();
-  }
-  // The first spare becomes the new entry; the entries from index on move down one place.
-  const auto position = items_.begin() + index;
-  const auto spare = items_.begin() + static_cast<std::ptrdiff_t>(count_);
-  std::rotate(position, spare, spare + 1);
-  position->text.assign(text);
-  position->data = 0;
-  position->selected = false;
-  ++count_;
+  // The text may be a view of another entry's: it is appended before anything moves.
+  const std::size_t start = texts_.size();
+  texts_.append(text);
+  items_.insert(items_.begin() + index, Item{start, text.size()});
   newIndex_ = index;
   if (listIndex_ >= index) {
     ++listIndex_;  // the chosen entry moved down with the insertion
@@ -44,10 +36,12 @@ void ItemList::AddItem(std::string_view text, int index) {
 
 void ItemList::RemoveItem(int index) {
   CheckIndex(index, basis::kInvalidProcedureCall);
-  // The entry goes to the spares, keeping its storage; the entries after it move up.
   const auto position = items_.begin() + index;
-  std::rotate(position, position + 1, items_.begin() + static_cast<std::ptrdiff_t>(count_));
-  --count_;
+  removedTextSize_ += position->textSize;
+  items_.erase(position);
+  if (2 * removedTextSize_ > texts_.size()) {
+    Compact();
+  }
   // The entry added last may be gone or moved: nothing names it any more.
   newIndex_ = -1;
   if (listIndex_ == index) {
@@ -56,6 +50,18 @@ void ItemList::RemoveItem(int index) {
     --listIndex_;
   }
   ItemsChanged();
+}
+
+void ItemList::Compact() {
+  std::string kept;
+  kept.reserve(texts_.size() - removedTextSize_);
+  for (Item& item : items_) {
+    const std::size_t start = kept.size();
+    kept += TextOf(item);
+    item.textStart = start;
+  }
+  texts_.swap(kept);
+  removedTextSize_ = 0;
 }
 
 long ItemList::ItemData(int index) const {
@@ -69,7 +75,9 @@ void ItemList::SetItemData(int index, long data) {
 }
 
 void ItemList::ClearItems() {
-  count_ = 0;
+  items_.clear();
+  texts_.clear();
+  removedTextSize_ = 0;
   newIndex_ = -1;
   listIndex_ = -1;
   ItemsChanged();
@@ -78,7 +86,7 @@ void ItemList::ClearItems() {
 int ItemList::IndexOfText(const std::string& text) const {
   const std::span<const Item> entries = Items();
   auto found = std::find_if(entries.begin(), entries.end(),
-                            [&](const Item& item) { return item.text == text; });
+                            [&](const Item& item) { return TextOf(item) == text; });
   return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
 }
 

@@ -16,7 +16,7 @@ class DELVARO_EXPORT ItemList {
  public:
   virtual ~ItemList() = default;
 
-  int ListCount() const { return static_cast<int>(count_); }
+  int ListCount() const { return static_cast<int>(items_.size()); }
   // The text of entry i; "" for an index outside the list.
   std::string List(int index) const;
   // The same text without a copy, valid until the list next changes.
@@ -34,7 +34,9 @@ class DELVARO_EXPORT ItemList {
 
  protected:
   struct Item {
-    std::string text;
+    // Where the entry's text lies in texts_.
+    std::size_t textStart = 0;
+    std::size_t textSize = 0;
     long data = 0;
     bool selected = false;
   };
@@ -43,17 +45,24 @@ class DELVARO_EXPORT ItemList {
   void ClearItems();
   void SetListIndexQuietly(int index) { listIndex_ = index; }
   int IndexOfText(const std::string& text) const;
-  std::span<Item> Items() { return {items_.data(), count_}; }
-  std::span<const Item> Items() const { return {items_.data(), count_}; }
+  std::span<Item> Items() { return items_; }
+  std::span<const Item> Items() const { return items_; }
   void CheckIndex(int index, long errorNumber) const;
   virtual void ItemsChanged() = 0;
 
  private:
-  // The first count_ items are the entries. Those after them are spares: entries removed
-  // or cleared, kept so that the texts added next reuse their storage, and a list emptied
-  // and filled again with as many entries allocates nothing.
+  std::string_view TextOf(const Item& item) const {
+    return std::string_view(texts_).substr(item.textStart, item.textSize);
+  }
+  void Compact();
+
   std::vector<Item> items_;
-  std::size_t count_ = 0;
+  // The entries' texts end to end, in the order they were added, so that an entry costs
+  // no allocation of its own and a list emptied and filled again with as many entries
+  // allocates nothing. Removed entries leave their text behind until it is most of the
+  // buffer.
+  std::string texts_;
+  std::size_t removedTextSize_ = 0;
   int newIndex_ = -1;
   int listIndex_ = -1;
 };

@@ -1,4 +1,5 @@
 #include "FormsFixture.h"
+#include "ListEntries.h"
 #include "forms/TabStrip.h"
 
 namespace {
@@ -57,8 +58,9 @@ TEST_F(Lists, TheObserverHearsOfEveryVisibleChangeOnly) {
                                                "UserControl"}));
 }
 
-// Cleared and removed entries keep their storage for the next ones; what a list holds, and
-// what a front end mirroring it sees at each notification, must be what fresh entries give.
+// Entries' texts share one buffer, which removals leave gaps in, packed again once they are
+// most of it, and which a clear empties for the next entries; what a list holds, and what
+// a front end mirroring it sees at each notification, must be what fresh entries give.
 TEST_F(Lists, EntriesAddedAfterRemovalsAndClearsStartAfresh) {
   for (int i = 0; i < 4; ++i) {
     list.SetItemData(i, 10 + i);
@@ -77,6 +79,14 @@ TEST_F(Lists, EntriesAddedAfterRemovalsAndClearsStartAfresh) {
   EXPECT_EQ(list.List(2), "fin");
   EXPECT_EQ(list.ItemData(1) + list.ItemData(2), 0);
   EXPECT_EQ(ErrorNumberOf([&] { list.ItemData(3); }), basis::kInvalidPropertyArrayIndex);
+  // Entries copied from another entry's text, the buffer growing under it, then packed.
+  for (int i = 0; i < 40; ++i)
+    list.AddItem(list.ListView(i % 3), 1);
+  for (int i = 0; i < 41; ++i)
+    list.RemoveItem(1);
+  EXPECT_EQ(Entries(list), (std::vector<std::string>{"tête", "fin"}));
+  list.AddItem(list.ListView(1), 0);
+  EXPECT_EQ(Entries(list), (std::vector<std::string>{"fin", "tête", "fin"}));
 
   struct Mirror : forms::WidgetObserver {
     void WidgetChanged(forms::Widget&) override {
