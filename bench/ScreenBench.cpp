@@ -2,7 +2,7 @@
 // its raw floor (the distinct reads and writes it sent to SQLite, sent straight through
 // prepared statements), and on PostgreSQL at the office scale over a local socket.
 // "warm": nothing changed in the database since the last interaction; "cold": another
-// workstation committed just before, so nothing kept may be reused.
+// workstation committed just before, so every list must be read again.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
