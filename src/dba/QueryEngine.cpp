@@ -186,7 +186,7 @@ std::shared_ptr<DynamicArray> QueryEngine::Execute(const std::string& request) {
   const QueryRequest parsed = QueryRequest::Parse(request);
   const Selection selection = Read(storage_, parsed);
   // Another workstation's commit seldom touches the lists on screen: rows read back as
-  // they were keep the result made of them, unsorted again.
+  // they were keep the result made of them, without sorting them again.
   if (found != kept_.end() && SortsByItsColumns(parsed) &&
       IsMadeOf(found->second.rows, found->second.placeOfRow, selection)) {
     found->second.version = version;
