@@ -32,22 +32,18 @@ struct ShownAttributes {
 
 ShownAttributes ShownOf(std::string_view body) {
   ShownAttributes shown;
-  long attribute = 1;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i <= body.size(); ++i) {
-    if (i < body.size() && body[i] != dba::kAttributeMark)
-      continue;
-    const std::string_view field = body.substr(start, i - start);
+  for (long attribute = 1; attribute <= kSecteur; ++attribute) {
+    const std::size_t end = body.find(dba::kAttributeMark);
+    const std::string_view field = body.substr(0, end);
     if (attribute == kNom)
       shown.nom = field;
     else if (attribute == kPrenom)
       shown.prenom = field;
     else if (attribute == kSecteur)
       shown.sector = field;
-    if (attribute == kSecteur)
+    if (end == std::string_view::npos)
       break;
-    ++attribute;
-    start = i + 1;
+    body.remove_prefix(end + 1);
   }
   return shown;
 }

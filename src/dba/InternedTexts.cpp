@@ -39,18 +39,12 @@ std::uint32_t InternedTexts::Intern(std::string_view text) {
   }
   const auto n = static_cast<std::uint32_t>(Count());
   slots_[slot] = {n + 1, tag};
-  texts_ += text;
-  starts_.push_back(texts_.size());
+  texts_.Next() += text;
   return n;
 }
 
-std::string_view InternedTexts::Text(std::uint32_t n) const {
-  return std::string_view(texts_).substr(starts_[n], starts_[n + 1] - starts_[n]);
-}
-
 void InternedTexts::Clear() {
-  texts_.clear();
-  starts_.assign(1, 0);
+  texts_.Clear();
   slots_.clear();
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dba/TextsEndToEnd.h"
+
 namespace dba {
 
 // Distinct texts numbered 0, 1, 2… in the order they are first met, found again by their
@@ -17,9 +19,9 @@ class InternedTexts {
   // The number of text; a text not met before gets the next number, Count() - 1 after the
   // call.
   std::uint32_t Intern(std::string_view text);
-  std::size_t Count() const { return starts_.size() - 1; }
+  std::size_t Count() const { return texts_.Count(); }
   // Text number n (below Count()), valid until the next Intern or Clear.
-  std::string_view Text(std::uint32_t n) const;
+  std::string_view Text(std::uint32_t n) const { return texts_[n]; }
   // Forgets every text: numbers start again from 0.
   void Clear();
 
@@ -35,9 +37,7 @@ class InternedTexts {
   void Grow();
   std::size_t SlotOf(std::uint64_t hash) const { return hash & (slots_.size() - 1); }
 
-  std::string texts_;
-  // Where each text starts in texts_; one more entry, its end, than there are texts.
-  std::vector<std::size_t> starts_{0};
+  TextsEndToEnd texts_;
   // The size is a power of two, at least twice the number of texts.
   std::vector<Slot> slots_;
 };

@@ -10,6 +10,7 @@
 #include "dba/QueryRequest.h"
 #include "dba/Storage.h"
 #include "dba/StoreNames.h"
+#include "dba/TextsEndToEnd.h"
 
 namespace dba {
 namespace {
@@ -42,23 +43,6 @@ void AppendField(std::string& text, std::string_view key, std::string_view body,
                     separator);
 }
 
-// Many short texts laid end to end, so that a long selection costs no allocation per text.
-struct TextsEndToEnd {
-  std::string bytes;
-  // Where each text starts in bytes.
-  std::vector<std::size_t> starts;
-
-  // Starts the next text: what is then appended to the bytes returned belongs to it.
-  std::string& Next() {
-    starts.push_back(bytes.size());
-    return bytes;
-  }
-  std::string_view operator[](std::size_t n) const {
-    const std::size_t end = n + 1 < starts.size() ? starts[n + 1] : bytes.size();
-    return std::string_view(bytes).substr(starts[n], end - starts[n]);
-  }
-};
-
 // The selected records in key order, keeping only what the result needs: each row's text
 // (the requested columns, each a value whose subvalues are the field's values) and the
 // texts it sorts by, one per sort attribute.
@@ -66,7 +50,7 @@ struct Selection {
   TextsEndToEnd rows;
   TextsEndToEnd sortTexts;
 
-  std::size_t RowCount() const { return rows.starts.size(); }
+  std::size_t RowCount() const { return rows.Count(); }
 };
 
 // The records a request selects; a file that does not exist is an error, which only an
@@ -127,7 +111,7 @@ std::vector<std::uint32_t> ResultOrder(const Selection& selection, const QueryRe
 // number, then each row's text.
 template <class Sink>
 void Deliver(const Selection& selection, const std::vector<std::uint32_t>& order, Sink& sink) {
-  sink.Reserve(selection.rows.bytes.size(), order.size());
+  sink.Reserve(selection.rows.Size(), order.size());
   for (std::uint32_t row : order)
     sink.Append(selection.rows[row]);
 }
